@@ -1,0 +1,51 @@
+// The countdown of a match: AvviaConto, Timer1_Timer, MostraTempo.
+
+#include "clock.h"
+#include "../platform/platform.h"
+#include "../window/design.h"
+#include "../window/label.h"
+#include "../window/tavola.h"
+
+#include <QLineEdit>
+#include <QTimer>
+
+void Tavola::AvviaConto()
+{
+    Timer1->start();
+    ore = 0;
+    minuti = 10;
+    secondi = 0;
+    secondiRestanti = 600;
+    lblconto->setText(countdown::clockText(ore, minuti, secondi));
+}
+
+void Tavola::Timer1_Timer()
+{
+    if (ticksHeld())
+        return;
+    const HoldTicks hold(this);
+
+    if (lblconto->text() == QLatin1String("00:00:00")) {
+        cmdExit_Click();
+        if (hasEnded())
+            return;
+    }
+    if (secondiRestanti <= 0) {
+        platform()->messageBox(QStringLiteral("Tempo scaduto"), Platform::OkOnly, design::appTitle);
+        txtAnswer->setFocus();
+        Timer1->stop();
+        platform()->beep();
+        return;
+    }
+    countdown::tickDown(ore, minuti, secondi, secondiRestanti);
+    lblconto->setText(countdown::clockText(ore, minuti, secondi));
+    // A minimised window shows the time left in its caption, kept up to date.
+    if (isMinimized())
+        MostraTempo();
+}
+
+void Tavola::MostraTempo()
+{
+    setWindowTitle(countdown::clockText(secondiRestanti / 3600, secondiRestanti / 60 % 60,
+                                        secondiRestanti % 60));
+}

@@ -1,0 +1,34 @@
+#include "fraction_search.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+NoFractionFound::NoFractionFound(double x)
+    : std::runtime_error("findFraction: no fraction found for x = " + std::to_string(x))
+{
+}
+
+int findFraction(double x, qint32 &n, qint32 &d, int maxPasses)
+{
+    n = 1;
+    d = 1;
+    double t = double(n) / 1;
+    int passes = 0;
+    while (t != x) {
+        if (++passes > maxPasses || !(x > 0))
+            throw NoFractionFound(x);
+        if (t < x) {
+            ++n;
+        } else {
+            ++d;
+            // std::nearbyint rounds halves to the even neighbour.
+            const double rounded = std::nearbyint(d * x);
+            if (!(rounded <= std::numeric_limits<qint32>::max()))
+                throw NoFractionFound(x);
+            n = qint32(rounded);
+        }
+        t = double(n) / double(d);
+    }
+    return passes;
+}

@@ -1,0 +1,7 @@
+// valutaRisposta: grading an answer.
+
+#include "../window/tavola.h"
+
+void Tavola::valutaRisposta()
+{
+}

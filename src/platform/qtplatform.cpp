@@ -1,0 +1,80 @@
+#include "qtplatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTime>
+
+#include <bit>
+
+int QtPlatform::messageBox(const QString &text, int style, const QString &title)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    if (style & YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton((style & SecondButtonDefault) ? QMessageBox::No : QMessageBox::Yes);
+        // No Cancel: Escape and the close button answer No.
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    if (style & Question)
+        box.setIcon(QMessageBox::Question);
+    const int pressed = box.exec();
+    if (style & YesNo)
+        return pressed == QMessageBox::Yes ? Yes : No;
+    return Ok;
+}
+
+QString QtPlatform::inputBox(const QString &prompt, const QString &title)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal,
+                                               QString(), &ok);
+    return ok ? text : QString();
+}
+
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
+
+double QtPlatform::secondsSinceMidnight()
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void QtPlatform::randomize(double seed)
+{
+    // Every bit of the seed counts, so two seeds a millisecond apart differ.
+    const auto bits = std::bit_cast<std::uint64_t>(seed);
+    std::seed_seq sequence{std::uint32_t(bits), std::uint32_t(bits >> 32)};
+    m_generator.seed(sequence);
+}
+
+float QtPlatform::nextRandom()
+{
+    // 24 random bits: every float on the grid k / 2^24, so 1 is never reached.
+    return float(m_generator() >> 8) * 0x1p-24f;
+}
+
+QString QtPlatform::recordDirectory(QString *error)
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (base.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("nessuna cartella dei dati per questo utente");
+        return {};
+    }
+    const QString dir = base + QStringLiteral("/quorvel");
+    if (!QDir().mkpath(dir)) {
+        if (error)
+            *error = QStringLiteral("impossibile creare la cartella %1").arg(QDir::toNativeSeparators(dir));
+        return {};
+    }
+    return dir + QLatin1Char('/');
+}

@@ -1,0 +1,19 @@
+// Next_Click: a new match on the same window.
+
+#include "../platform/platform.h"
+#include "../window/tavola.h"
+
+void Tavola::Next_Click()
+{
+    if (platform()->messageBox(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
+                               Platform::YesNo | Platform::Question | Platform::SecondButtonDefault,
+                               QStringLiteral("INIZIARE NUOVA GARA")) == Platform::No)
+        return;
+    // Unload: the controls go, the countdown with them; the window object and its variables stay.
+    hide();
+    unloadDesign();
+    // Load again: the design-time controls, then start-up in full, then show.
+    loadDesign();
+    Form_Load();
+    show();
+}

@@ -1,0 +1,58 @@
+#include "picturebutton.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+void PictureButton::setPictures(const QPixmap &normal, const QPixmap &pressed, const QPixmap &disabled)
+{
+    m_normal = normal;
+    m_pressed = pressed;
+    m_disabled = disabled;
+    update();
+}
+
+QPixmap PictureButton::currentPicture() const
+{
+    if (!isEnabled())
+        return m_disabled;
+    return isDown() ? m_pressed : m_normal;
+}
+
+QSize PictureButton::sizeHint() const
+{
+    const QSize caption = fontMetrics().size(Qt::TextShowMnemonic, text());
+    const QSize picture = m_normal.deviceIndependentSize().toSize();
+    return QSize(qMax(caption.width(), picture.width()) + 16, caption.height() + picture.height() + 16);
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // The face without its label: the picture and the caption are drawn below, one over the other.
+    option.text.clear();
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    const QPixmap picture = currentPicture();
+    const QSize pictureSize = picture.deviceIndependentSize().toSize();
+    const int textHeight = fontMetrics().height();
+    const int gap = 2;
+    int top = (height() - pictureSize.height() - gap - textHeight) / 2;
+    if (isDown())
+        top += 1;   // the whole face moves a little while pressed
+    painter.drawPixmap((width() - pictureSize.width()) / 2, top, picture);
+
+    const QRect textRect(0, top + pictureSize.height() + gap, width(), textHeight);
+    painter.drawItemText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic,
+                         palette(), isEnabled(), text(), QPalette::ButtonText);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}

@@ -1,0 +1,255 @@
+// New exercises: the draws, the decimal-to-fraction search, the bands and cmdNext_Click.
+
+#include "fakeplatform.h"
+
+#include "exercise/bands.h"
+#include "exercise/draws.h"
+#include "exercise/fraction_search.h"
+#include "window/label.h"
+#include "window/picturebutton.h"
+#include "window/surface.h"
+#include "window/tavola.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <numeric>
+
+namespace {
+
+// The r that makes Int(r x n + 1) draw k.
+float rFor(int k, int n)
+{
+    return (float(k) - 0.5f) / float(n);
+}
+
+} // namespace
+
+class TestExercise : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void search_data();
+    void search();
+    void searchRefusesAValueNoFractionMatches();
+    void draws_data();
+    void draws();
+    void keptDenominator_data();
+    void keptDenominator();
+    void everyPossibleExercise();
+    void stateAfterNewExercise_data();
+    void stateAfterNewExercise();
+    void bandsFollowTheAnswer();
+    void bandGeometry();
+};
+
+void TestExercise::search_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<int>("num");
+    QTest::addColumn<int>("den");
+    QTest::addColumn<int>("passes");
+
+    QTest::newRow("whole number 4") << 4.0 << 4 << 1 << 3;
+    QTest::newRow("whole number 1 needs no pass") << 1.0 << 1 << 1 << 0;
+    QTest::newRow("0.5 is 1/2, never 2/4") << 0.5 << 1 << 2 << 1;
+    QTest::newRow("0.25: 2 x 0.25 rounds to 0, half to even") << 0.25 << 1 << 4 << 4;
+    QTest::newRow("2.5 goes 2/1, 3/1, 5/2") << 2.5 << 5 << 2 << 3;
+    QTest::newRow("1/3 goes 1/2, then 1/3") << 1.0 / 3 << 1 << 3 << 2;
+    QTest::newRow("19/7") << 19.0 / 7 << 19 << 7 << -1;
+    QTest::newRow("12/8 is 3/2") << 12.0 / 8 << 3 << 2 << -1;
+    QTest::newRow("largest answer 19/10") << 19.0 / 10 << 19 << 10 << -1;
+}
+
+void TestExercise::search()
+{
+    QFETCH(double, x);
+    QFETCH(int, num);
+    QFETCH(int, den);
+    QFETCH(int, passes);
+    qint32 n = -5, d = -5;
+    const int used = findFraction(x, n, d);
+    QCOMPARE(n, num);
+    QCOMPARE(d, den);
+    if (passes >= 0)
+        QCOMPARE(used, passes);
+}
+
+void TestExercise::searchRefusesAValueNoFractionMatches()
+{
+    // 0.1 + 0.2 carries a rounding error of its own: no fraction has it as its quotient.
+    qint32 n = 0, d = 0;
+    QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(0.1 + 0.2, n, d, 100'000));
+    QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(0.0, n, d));
+    QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(-2.0, n, d));
+    QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(std::nan(""), n, d));
+    // With the default bound it still ends, and with a clear error.
+    QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(0.1 + 0.2, n, d));
+}
+
+void TestExercise::draws_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("expected");
+
+    const float largest = std::nextafter(1.0f, 0.0f);
+    for (int n : {11, 8, 10}) {
+        QTest::addRow("r = 0, n = %d", n) << 0.0f << n << 1;
+        QTest::addRow("largest r, n = %d", n) << largest << n << n;
+        QTest::addRow("r = 0.5, n = %d", n) << 0.5f << n << n / 2 + 1;
+    }
+}
+
+void TestExercise::draws()
+{
+    QFETCH(float, r);
+    QFETCH(int, n);
+    QFETCH(int, expected);
+    QCOMPARE(draws::wholeNumber(r, n), expected);
+}
+
+void TestExercise::keptDenominator_data()
+{
+    QTest::addColumn<int>("drawn");
+    QTest::addColumn<int>("c");
+    QTest::addColumn<int>("kept");
+
+    QTest::newRow("10 with c = 3 becomes 5: \"10\" sorts before \"3\"") << 10 << 3 << 5;
+    QTest::newRow("10 with c = 8 becomes 10") << 10 << 8 << 10;
+    QTest::newRow("10 with c = 2 becomes 4") << 10 << 2 << 4;
+    QTest::newRow("10 with c = 1 stays") << 10 << 1 << 10;
+    QTest::newRow("2 with c = 7 becomes 9") << 2 << 7 << 9;
+    QTest::newRow("equal texts stay") << 6 << 6 << 6;
+    QTest::newRow("larger single digit stays") << 9 << 4 << 9;
+}
+
+void TestExercise::keptDenominator()
+{
+    QFETCH(int, drawn);
+    QFETCH(int, c);
+    QFETCH(int, kept);
+    QCOMPARE(draws::keptDenominator(QString::number(drawn), QString::number(c)), QString::number(kept));
+}
+
+void TestExercise::everyPossibleExercise()
+{
+    // Every draw of the game: 11 x 8 x 10 operands and 6 factors, through the real handler.
+    FakePlatform platform;
+    Tavola window(&platform);
+    int denominatorTenOnlyWithC = 0;
+    for (int a = 1; a <= 11; ++a) {
+        for (int c = 1; c <= 8; ++c) {
+            for (int drawnD = 1; drawnD <= 10; ++drawnD) {
+                for (int f = 2; f <= 7; ++f) {
+                    platform.randoms = {rFor(a, 11), rFor(c, 8), rFor(drawnD, 10), (f - 2 + 0.5f) / 6};
+                    window.cmdNext_Click();
+
+                    const int d = window.Text6->text().toInt();
+                    QCOMPARE(window.Text1->text().toInt(), a);
+                    QCOMPARE(window.Text5->text().toInt(), c);
+                    QVERIFY(d >= c || QString::number(d) >= QString::number(c));
+                    if (d == 10)
+                        denominatorTenOnlyWithC |= 1 << c;
+                    const int g = std::gcd(a + c, d);
+                    QCOMPARE(window.numRidotto, (a + c) / g);
+                    QCOMPARE(window.denRidotto, d / g);
+                    QVERIFY(window.numRidotto <= 19 && window.denRidotto <= 10);
+                    QCOMPARE(window.Text9->text(), QString::number(window.numRidotto));
+                    QCOMPARE(window.Text10->text(), QString::number(window.denRidotto));
+                    QCOMPARE(window.fattore, f);
+                    const int shownNum = window.sommanumtxt->text().toInt();
+                    const int shownDen = window.sommadentxt->text().toInt();
+                    QCOMPARE(std::gcd(shownNum, shownDen), f);
+                    QVERIFY(shownNum <= 133 && shownDen <= 70);
+
+                    qint32 n = 0, den = 0;
+                    QVERIFY(findFraction(double(d * (a + c)) / (d * d), n, den) <= 15);
+                }
+            }
+        }
+    }
+    // A denominator of 10 survives only beside c = 1 (text comparison) or c = 8 (8 + 2).
+    QCOMPARE(denominatorTenOnlyWithC, (1 << 1) | (1 << 8));
+}
+
+void TestExercise::stateAfterNewExercise_data()
+{
+    QTest::addColumn<bool>("graded");
+    QTest::newRow("first exercise, never graded") << false;
+    QTest::newRow("after a grading") << true;
+}
+
+void TestExercise::stateAfterNewExercise()
+{
+    QFETCH(bool, graded);
+    FakePlatform platform;
+    Tavola window(&platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (graded) {
+        window.txtAnswer->setText(QStringLiteral("12"));
+        window.Text3->setText(QStringLiteral("abc"));
+        window.lblMessage->setText(QStringLiteral("Sbagliato!! 3 / 4"));
+        window.txtAnswer->setEnabled(false);
+        window.cmdNext->setEnabled(true);
+        window.cmdNext->setFocus();
+    }
+    window.cmdNext_Click();
+    QCOMPARE(window.txtAnswer->text(), QString());
+    QCOMPARE(window.Text3->text(), QString());
+    QCOMPARE(window.lblMessage->text(), QString());
+    QVERIFY(window.txtAnswer->isEnabled());
+    QVERIFY(!window.cmdNext->isEnabled());
+    QCOMPARE(window.focusWidget(), window.txtAnswer);
+    // Re-seeded from the clock for every exercise.
+    QCOMPARE(platform.seeds.size(), 1);
+}
+
+void TestExercise::bandsFollowTheAnswer()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    window.resize(720, 540);
+    // a = 11, c = 8, drawn d = 5 -> d = 10: the answer 19/10, red saturated, green 200.
+    platform.randoms = {rFor(11, 11), rFor(8, 8), rFor(5, 10), 0.99f};
+    window.cmdNext_Click();
+    QCOMPARE(window.Text6->text(), QStringLiteral("10"));
+    QCOMPARE(window.sommanumtxt->text(), QStringLiteral("133"));
+    QCOMPARE(window.sommadentxt->text(), QStringLiteral("70"));
+
+    const QImage image = window.surface->grab().toImage();
+    // Band 10 lies at units 30..32: its colour is RGB(255, 200, 10).
+    const QRect band = bands::bandRect(10, window.surface->width(), window.surface->height());
+    QCOMPARE(QColor(image.pixel(5, band.top())), QColor(255, 200, 10));
+    // The gap between bands shows the background colour.
+    QCOMPARE(QColor(image.pixel(5, band.bottom() + 1)), QColor(0, 0, 255));
+
+    // a = c = 1, d = 2: the answer 1/1 and bands of RGB(20, 20, i).
+    platform.randoms = {0.0f, 0.0f, rFor(2, 10), 0.0f};
+    window.cmdNext_Click();
+    QCOMPARE(window.Text2->text(), QStringLiteral("2"));
+    QCOMPARE(window.numRidotto, 1);
+    QCOMPARE(window.denRidotto, 1);
+    QCOMPARE(window.sommanumtxt->text(), QStringLiteral("2"));
+    const QImage next = window.surface->grab().toImage();
+    QCOMPARE(QColor(next.pixel(700, bands::bandRect(0, 720, 514).top())), QColor(20, 20, 0));
+}
+
+void TestExercise::bandGeometry()
+{
+    // 171 bands fall inside the 512 units of the surface, each 2 units high with a 1-unit gap.
+    int inside = 0;
+    for (int i = 0; i < bands::count; ++i) {
+        const QRect band = bands::bandRect(i, 720, 514);
+        QVERIFY(band.height() >= 2);
+        if (band.top() < 514)
+            ++inside;
+    }
+    QCOMPARE(inside, 171);
+    QCOMPARE(bands::bandColour(20 * 13, 20 * 10, 300), QColor(255, 200, 255));
+}
+
+QTEST_MAIN(TestExercise)
+#include "tst_exercise.moc"
