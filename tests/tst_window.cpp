@@ -1,11 +1,384 @@
+// The window's design: every control where it belongs, with its texts, fonts,
+// colours and tool tips, the menus, the keyboard order, and the window events.
+
 #include "fakeplatform.h"
+
+#include "window/design.h"
+#include "window/label.h"
+#include "window/picturebutton.h"
+#include "window/surface.h"
 #include "window/tavola.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct Look {
+    QString family;
+    qreal points;
+    bool bold;
+    bool italic;
+};
+
+QWidget *control(Tavola &window, const QString &name)
+{
+    return window.surface->findChild<QWidget *>(name);
+}
+
+QColor textColour(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
+
+QColor backColour(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::Base);
+}
+
+} // namespace
+
 class TestWindow : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void opens() { FakePlatform p; Tavola w(&p); QVERIFY(w.surface); }
+    void textBoxes_data();
+    void textBoxes();
+    void labels_data();
+    void labels();
+    void autoSizedLabelsFollowTheirCaption();
+    void buttons();
+    void lines();
+    void everyVisibleControlInsideTheClientArea();
+    void tabOrder();
+    void menus();
+    void ruleEntriesChangeNothing();
+    void timerAndCaption();
+    void minimisedCaption();
 };
+
+void TestWindow::textBoxes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<int>("maxLength");
+
+    const QColor red(255, 0, 0), green(0, 128, 0), white(255, 255, 255);
+    const QString arial = QStringLiteral("Arial"), times = QStringLiteral("Times New Roman");
+    QTest::newRow("sommanumtxt") << "sommanumtxt" << QRect(2640, 120, 1815, 1245) << "9" << red << arial << 48.0 << true << "" << 32767;
+    QTest::newRow("sommadentxt") << "sommadentxt" << QRect(2640, 1560, 1815, 1245) << "10" << red << arial << 48.0 << true << "" << 32767;
+    QTest::newRow("txtAnswer") << "txtAnswer" << QRect(8640, 120, 1815, 1200) << "9" << green << arial << 48.0 << true
+                               << "Inserisci il risultato e  premi il tasto  Invio" << 15;
+    QTest::newRow("Text3") << "Text3" << QRect(8640, 1560, 1815, 1200) << "10" << green << arial << 48.0 << true
+                           << "Inserisci il risultato e  premi il tasto  Invio oppure con il mouse vai al numeratore" << 15;
+    QTest::newRow("Text1") << "Text1" << QRect(480, 120, 1455, 855) << "1" << white << times << 36.0 << false << "" << 32767;
+    QTest::newRow("Text2") << "Text2" << QRect(480, 1200, 1455, 855) << "2" << white << times << 36.0 << false << "" << 32767;
+    QTest::newRow("Text5") << "Text5" << QRect(4920, 120, 1455, 855) << "5" << white << times << 36.0 << false << "" << 32767;
+    QTest::newRow("Text6") << "Text6" << QRect(4920, 2040, 1455, 855) << "6" << white << times << 36.0 << false << "" << 32767;
+    QTest::newRow("Text9") << "Text9" << QRect(2640, 240, 1815, 1215) << "9" << white << arial << 48.0 << false << "" << 32767;
+    QTest::newRow("Text10") << "Text10" << QRect(2640, 1800, 1815, 1185) << "10" << white << arial << 48.0 << false << "" << 32767;
+}
+
+void TestWindow::textBoxes()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, text);
+    QFETCH(QColor, background);
+    QFETCH(QString, family);
+    QFETCH(qreal, points);
+    QFETCH(bool, visible);
+    QFETCH(QString, toolTip);
+    QFETCH(int, maxLength);
+
+    FakePlatform platform;
+    Tavola window(&platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *box = qobject_cast<QLineEdit *>(control(window, name));
+    QVERIFY(box);
+    QCOMPARE(box->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(box->text(), text);
+    if (visible)
+        QCOMPARE(backColour(box), background);
+    QCOMPARE(box->font().family(), family);
+    QCOMPARE(box->font().pointSizeF(), points);
+    QVERIFY(box->font().bold());
+    QCOMPARE(box->alignment(), Qt::AlignCenter);
+    QCOMPARE(box->isVisible(), visible);
+    QCOMPARE(box->toolTip(), toolTip);
+    QCOMPARE(box->maxLength(), maxLength);
+}
+
+void TestWindow::labels_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<bool>("border");
+    QTest::addColumn<bool>("centred");
+    QTest::addColumn<bool>("autoSize");
+    QTest::addColumn<QString>("toolTip");
+
+    const QString sans = QStringLiteral("MS Sans Serif"), times = QStringLiteral("Times New Roman");
+    const QColor yellow(255, 255, 0), red(255, 0, 0), blue(0, 0, 255), cyan(0, 255, 255), green(0, 128, 0);
+    QTest::newRow("Label4") << "Label4" << QRect(5640, 720, 1815, 1575) << "=" << QColor(255, 255, 255) << "Arial" << 72.0 << true << true << false << true << false << "";
+    QTest::newRow("Label11") << "Label11" << QRect(120, 240, 2415, 375) << "Tempo restante" << yellow << sans << 13.5 << true << false << false << false << false
+                             << "Se premi invio passo al denominatore";
+    QTest::newRow("lblconto") << "lblconto" << QRect(360, 840, 1575, 495) << "00.00.00" << red << "Arial Black" << 12.0 << true << false << true << false << false << "";
+    QTest::newRow("lblMessage") << "lblMessage" << QRect(2040, 2880, 6615, 615) << "" << red << sans << 24.0 << true << true << false << true << false << "";
+    QTest::newRow("Label6") << "Label6" << QRect(360, 3480, 2565, 495) << "Risposte esatte" << yellow << sans << 18.0 << false << false << true << true << true << "";
+    QTest::newRow("Label1") << "Label1" << QRect(4320, 3480, 2520, 495) << "Risposte errate" << red << sans << 18.0 << false << false << true << false << true << "";
+    QTest::newRow("Label3") << "Label3" << QRect(8160, 3480, 2340, 495) << "Risposte totali" << blue << sans << 18.0 << false << false << true << false << true << "";
+    QTest::newRow("lblScore") << "lblScore" << QRect(1320, 4200, 555, 885) << "0" << yellow << times << 36.0 << true << false << true << true << true
+                              << "Questo è il tuo punteggio. Forza con il  record";
+    QTest::newRow("lblScore1") << "lblScore1" << QRect(5160, 4200, 540, 885) << "0" << red << times << 36.0 << true << false << true << true << true << "";
+    QTest::newRow("lblScore2") << "lblScore2" << QRect(9120, 4080, 555, 885) << "0" << blue << times << 36.0 << true << false << true << true << true << "";
+    QTest::newRow("Label14") << "Label14" << QRect(720, 5400, 1785, 735) << "Sfidante" << green << sans << 24.0 << false << false << true << true << false << "";
+    QTest::newRow("lblnome1") << "lblnome1" << QRect(720, 6480, 180, 495) << "" << green << sans << 18.0 << true << false << true << false << true << "";
+    QTest::newRow("Label12") << "Label12" << QRect(120, 7200, 2295, 375) << "Il record  è di " << cyan << sans << 18.0 << false << false << false << false << false << "";
+    QTest::newRow("lblnome") << "lblnome" << QRect(2520, 7200, 5535, 495) << "" << cyan << sans << 18.0 << false << false << false << false << false << "";
+    QTest::newRow("Label13") << "Label13" << QRect(8280, 7200, 1455, 435) << "con punti" << cyan << sans << 18.0 << false << false << false << false << true << "";
+    QTest::newRow("lblpunti") << "lblpunti" << QRect(9960, 7080, 270, 555) << "0" << QColor(0, 255, 0) << sans << 24.0 << false << false << false << false << true << "";
+}
+
+void TestWindow::labels()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, text);
+    QFETCH(QColor, colour);
+    QFETCH(QString, family);
+    QFETCH(qreal, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    QFETCH(bool, border);
+    QFETCH(bool, centred);
+    QFETCH(bool, autoSize);
+    QFETCH(QString, toolTip);
+
+    FakePlatform platform;
+    Tavola window(&platform);
+    auto *label = dynamic_cast<Label *>(control(window, name));
+    QVERIFY(label);
+    const QRect designed = twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+    // Every label keeps its place; one that sizes to its text takes its caption's size.
+    QCOMPARE(label->pos(), designed.topLeft());
+    QCOMPARE(label->autoSize(), autoSize);
+    if (autoSize)
+        QCOMPARE(label->size(), label->sizeHint());
+    else
+        QCOMPARE(label->size(), designed.size());
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(textColour(label), colour);
+    QCOMPARE(label->font().family(), family);
+    QCOMPARE(label->font().pointSizeF(), points);
+    QCOMPARE(label->font().bold(), bold);
+    QCOMPARE(label->font().italic(), italic);
+    QCOMPARE(label->frameShape() == QFrame::Box, border);
+    QCOMPARE(bool(label->alignment() & Qt::AlignHCenter), centred);
+    QCOMPARE(label->toolTip(), toolTip);
+    QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+    // Only "Sfidante" paints its own background.
+    QCOMPARE(label->autoFillBackground(), name == QLatin1String("Label14"));
+    if (name == QLatin1String("Label14"))
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(128, 128, 255));
+}
+
+void TestWindow::autoSizedLabelsFollowTheirCaption()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    const QPoint place = window.lblScore->pos();
+    const int narrow = window.lblScore->width();
+    window.lblScore->setText(QStringLiteral("32767"));
+    QVERIFY(window.lblScore->width() > 3 * narrow);
+    QCOMPARE(window.lblScore->pos(), place);
+    // A caption with a line end grows a second line, as the record line does.
+    const int oneLine = window.lblpunti->height();
+    window.lblpunti->setText(QStringLiteral("12\r\n"));
+    QVERIFY(window.lblpunti->height() > oneLine);
+}
+
+void TestWindow::buttons()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    struct Row { PictureButton *button; QRect twips; QString text; QColor face; QString toolTip; };
+    const Row rows[] = {
+        {window.cmdNext, {4560, 5160, 1815, 1095}, QStringLiteral("&Nuovo calcolo"), QColor(0, 192, 192), QStringLiteral("Go")},
+        {window.cmdExit, {8520, 5040, 1815, 1095}, QStringLiteral("E&xit"), QColor(255, 128, 0), QStringLiteral("Allora ti arrendi?")},
+    };
+    for (const Row &row : rows) {
+        QCOMPARE(row.button->geometry(), twipsRect(row.twips.x(), row.twips.y(), row.twips.width(), row.twips.height()));
+        QCOMPARE(row.button->text(), row.text);
+        QCOMPARE(row.button->palette().color(QPalette::Button), row.face);
+        QCOMPARE(row.button->toolTip(), row.toolTip);
+        QCOMPARE(row.button->font().family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(row.button->font().pointSizeF(), 8.25);
+        QVERIFY(row.button->font().bold());
+        QVERIFY(!row.button->currentPicture().isNull());
+        QCOMPARE(row.button->currentPicture().deviceIndependentSize(), QSizeF(32, 32));
+    }
+    // cmdNext shows another face while disabled and while held down.
+    const QImage normal = window.cmdNext->currentPicture().toImage();
+    window.cmdNext->setDown(true);
+    const QImage pressed = window.cmdNext->currentPicture().toImage();
+    window.cmdNext->setDown(false);
+    window.cmdNext->setEnabled(false);
+    const QImage disabled = window.cmdNext->currentPicture().toImage();
+    QVERIFY(normal != pressed);
+    QVERIFY(normal != disabled);
+    QVERIFY(pressed != disabled);
+    // The custom pointers, with their hot spots.
+    QCOMPARE(window.cmdExit->cursor().hotSpot(), QPoint(3, 3));
+    QCOMPARE(window.lblnome->cursor().hotSpot(), QPoint(0, 0));
+    QCOMPARE(window.surface->cursor().hotSpot(), QPoint(1, 1));
+    QCOMPARE(window.lblMessage->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(window.cmdNext->cursor().shape(), Qt::BitmapCursor);
+}
+
+void TestWindow::lines()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    QVERIFY(!window.Line1[0] && !window.Line1[1] && !window.Line1[3]);
+    // Element 2 from (2280, 1440) to (4800, 1440); element 4 from (8280, 1440) to (10680, 1440); 5 pixels wide.
+    QCOMPARE(window.Line1[2]->geometry(), QRect(152, 94, 169, 5));
+    QCOMPARE(window.Line1[4]->geometry(), QRect(552, 94, 161, 5));
+    for (int element : {2, 4})
+        QCOMPARE(window.Line1[element]->palette().color(QPalette::Window), QColor(255, 0, 255));
+}
+
+void TestWindow::everyVisibleControlInsideTheClientArea()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.surface->size(), QSize(720, 514));
+    QCOMPARE(window.surface->backColor(), QColor(0, 0, 255));
+    for (QWidget *child : window.surface->findChildren<QWidget *>()) {
+        if (child->isVisible())
+            QVERIFY2(window.surface->rect().contains(child->geometry()), qPrintable(child->objectName()));
+    }
+    // The lowest control, lblnome, reaches down to 7200 + 495 twips.
+    QCOMPARE(window.lblnome->geometry().bottom() + 1, twipsToPixels(7200 + 495));
+}
+
+void TestWindow::tabOrder()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    auto visit = [&](QWidget *start) {
+        QStringList names;
+        QWidget *w = start;
+        do {
+            names.append(w->objectName());
+            w = w->nextInFocusChain();
+            while (w != start && !(w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)))
+                w = w->nextInFocusChain();
+        } while (w != start && names.size() < 20);
+        return names;
+    };
+    QCOMPARE(visit(window.cmdExit), (QStringList{"cmdExit", "cmdNext", "txtAnswer", "Text3", "sommanumtxt", "sommadentxt"}));
+    // A disabled control is skipped.
+    window.cmdNext->setEnabled(false);
+    QCOMPARE(visit(window.cmdExit), (QStringList{"cmdExit", "txtAnswer", "Text3", "sommanumtxt", "sommadentxt"}));
+    // There is no hidden or covered button to lose the focus to.
+    QCOMPARE(window.surface->findChildren<QPushButton *>().size(), 2);
+}
+
+void TestWindow::menus()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    const QList<QAction *> bar = window.menuBar()->actions();
+    QCOMPARE(bar.size(), 5);
+    QCOMPARE(bar[0]->menu(), window.Ciao);
+    QCOMPARE(bar[0]->text(), design::credits);
+    QCOMPARE(window.Ciao->actions(), QList<QAction *>{window.Tmer});
+    QCOMPARE(bar[1], window.Next);
+    QCOMPARE(window.Next->text(), QStringLiteral("Nuova gara"));
+    QCOMPARE(bar[2]->menu(), window.webMenu);
+    QCOMPARE(window.webMenu->actions(), QList<QAction *>{window.institution});
+    QCOMPARE(bar[3], window.HELP);
+    QCOMPARE(window.HELP->text(), QStringLiteral("Aiuto"));
+    QCOMPARE(bar[4]->menu(), window.crit);
+    QCOMPARE(bar[4]->text(), QStringLiteral("Alcuni criteri di divisibilità "));
+    QStringList rules;
+    for (QAction *rule : window.crit->actions())
+        rules.append(rule->text());
+    QCOMPARE(rules, (QStringList{
+        "Un numero è disivibile per 2 se è pari ossia se l'ultima cifra (quella del'unità) è 0,2,4,6,8",
+        "Un numero è divisibile per 3 se la somma delle sue cifre è un multiplo di 3 es 126: sì 1+2+6 = 9",
+        "Un numero è divisibile per 4 se lo è il numero formato dalle ultime due cifre ",
+        "Un numero è divisibile per 5 se termina con 0 oppure 5",
+        "Un numero è divisibile per 6 se è divisibile sia per 2 che per 3. Es. 912 Sì  poiché è divisibile sia per 2 che per 3",
+    }));
+    // Our own captions name no one: no "&" access keys anywhere in the menus.
+    for (QAction *item : window.menuBar()->findChildren<QAction *>())
+        QVERIFY(!item->text().contains(QLatin1Char('&')));
+}
+
+void TestWindow::ruleEntriesChangeNothing()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    window.cmdNext_Click();
+    const QString shown = window.sommanumtxt->text() + QLatin1Char('/') + window.sommadentxt->text();
+    for (QAction *item : {window.due, window.tre, window.quattro, window.cinque, window.sei, window.Tmer, window.institution})
+        item->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(window.sommanumtxt->text() + QLatin1Char('/') + window.sommadentxt->text(), shown);
+    QVERIFY(platform.dialogs.isEmpty());
+    QCOMPARE(window.risposteEsatte + window.risposteErrate, 0);
+}
+
+void TestWindow::timerAndCaption()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    QCOMPARE(window.Timer1->interval(), 1000);
+    QCOMPARE(window.Timer1->timerType(), Qt::PreciseTimer);
+    QVERIFY(window.Timer1->isActive());   // on by design; start-up turns it off at once
+    QCOMPARE(window.windowTitle(), QString(61, QLatin1Char(' ')) + design::title);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QString(60, QLatin1Char(' ')) + design::title);
+}
+
+void TestWindow::minimisedCaption()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.secondiRestanti = 599;
+    window.setWindowState(Qt::WindowMinimized);
+    QTRY_COMPARE(window.windowTitle(), QStringLiteral("00:09:59"));
+    window.setWindowState(Qt::WindowNoState);
+    QTRY_COMPARE(window.windowTitle(), QString(60, QLatin1Char(' ')) + design::title);
+}
+
 QTEST_MAIN(TestWindow)
 #include "tst_window.moc"

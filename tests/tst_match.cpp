@@ -1,0 +1,474 @@
+// A match: start-up, the countdown, a new match and the help.
+
+#include "fakeplatform.h"
+
+#include "help/help_text.h"
+#include "platform/italian.h"
+#include "platform/qtplatform.h"
+#include "window/design.h"
+#include "window/label.h"
+#include "window/picturebutton.h"
+#include "window/surface.h"
+#include "window/tavola.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString instructions[] = {
+    QStringLiteral("Premi il tasto invio(Return) dopo aver scritto il numeratore"),
+    QStringLiteral("ed ancora invio dopo aver inserito il denominatore"),
+    QStringLiteral("Puoi ritornare con il mouse al numeratore per correggere"),
+};
+
+const QString leaving = QStringLiteral("Vuoi veramente lasciarmi  ?");
+const QString timeUp = QStringLiteral("Tempo scaduto");
+
+// A window after start-up, shown and active, as the pupil finds it.
+struct Match {
+    FakePlatform platform;
+    Tavola window{&platform};
+
+    explicit Match(const QString &name = QStringLiteral("Anna"))
+    {
+        platform.inputs = {name};
+        window.Form_Load();
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+
+    void ticks(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            window.Timer1_Timer();
+    }
+
+    QByteArray recordBytes(const char *file) const
+    {
+        QFile f(platform.recordDir + QLatin1String(file));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+};
+
+} // namespace
+
+class TestMatch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpTexts_data();
+    void startUpTexts();
+    void noTickDuringStartUp();
+    void stateAfterStartUp();
+    void tickTimeline_data();
+    void tickTimeline();
+    void tick601Declined();
+    void tick601Accepted();
+    void onlyOneLeavingConfirmation();
+    void helpAndNewMatchDoNotHoldTheClock();
+    void gameGoesOnAfterExpiry();
+    void minimisedCaptionFollowsTheClock();
+    void newMatch_data();
+    void newMatch();
+    void newMatchRefusedChangesNothing();
+    void newMatchFromTheMenu();
+    void help_data();
+    void help();
+    void italianDialogs();
+};
+
+void TestMatch::startUpTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");   // null: the prompt was cancelled
+    QTest::newRow("a name") << "Anna" << "Anna";
+    QTest::newRow("cancelled") << "" << QString();
+    QTest::newRow("blanks kept") << "  Anna  " << "  Anna  ";
+}
+
+void TestMatch::startUpTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    FakePlatform platform;
+    platform.inputs = {typed};
+    Tavola window(&platform);
+    window.Form_Load();
+
+    QCOMPARE(platform.dialogs.size(), 6);
+    QVERIFY(platform.dialogs[0].input);
+    QCOMPARE(platform.dialogs[0].text, QStringLiteral("Come ti chiami?"));
+    const QStringList expected{
+        QStringLiteral("Come ti chiami?"),
+        QLatin1Char(' ') + name + QStringLiteral(" vediamo se sei un vero campione a Quorvel "),
+        instructions[0], instructions[1], instructions[2],
+        QStringLiteral("Buona fortuna ") + name,
+    };
+    QCOMPARE(platform.texts(), expected);
+    for (const FakePlatform::Dialog &dialog : platform.dialogs) {
+        QCOMPARE(dialog.title, QStringLiteral("Quorvel"));
+        QCOMPARE(dialog.style, 0);
+    }
+    QCOMPARE(window.lblnome1->text(), name);
+    if (typed.isNull()) {
+        QVERIFY(platform.texts()[1].startsWith(QStringLiteral("  vediamo")));
+        QCOMPARE(platform.texts()[5], QStringLiteral("Buona fortuna "));
+    }
+}
+
+void TestMatch::noTickDuringStartUp()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    QList<bool> timerOn;
+    platform.whileOpen = [&](const FakePlatform::Dialog &) { timerOn.append(window.Timer1->isActive()); };
+    window.Form_Load();
+    QCOMPARE(timerOn, QList<bool>(6, false));
+    QVERIFY(window.Timer1->isActive());
+}
+
+void TestMatch::stateAfterStartUp()
+{
+    Match match;
+    Tavola &w = match.window;
+    QCOMPARE(w.lblconto->text(), QStringLiteral("00:10:00"));
+    QCOMPARE(w.secondiRestanti, 600);
+    QCOMPARE(w.risposteEsatte, 0);
+    QCOMPARE(w.risposteErrate, 0);
+    QCOMPARE(w.dirSistema, match.platform.recordDir);
+    QVERIFY(w.Timer1->isActive());
+    QVERIFY(!w.sommanumtxt->text().isEmpty());
+    QVERIFY(!w.cmdNext->isEnabled());
+    QTRY_COMPARE(QApplication::focusWidget(), w.txtAnswer);
+    QCOMPARE(w.windowTitle(), QString(60, QLatin1Char(' ')) + design::title);
+    // The first run made both record files, empty, and the record line shows nothing.
+    QCOMPARE(match.recordBytes("/quorvrec.txt"), QByteArray());
+    QCOMPARE(match.recordBytes("/quorvrec1.txt"), QByteArray());
+    QCOMPARE(w.lblpunti->text(), QString());
+    QCOMPARE(w.lblnome->text(), QString());
+}
+
+void TestMatch::tickTimeline_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("clock");
+    QTest::newRow("1") << 1 << "00:09:59";
+    QTest::newRow("59") << 59 << "00:09:01";
+    QTest::newRow("60") << 60 << "00:09:00";
+    QTest::newRow("61") << 61 << "00:08:59";
+    QTest::newRow("599") << 599 << "00:00:01";
+    QTest::newRow("600") << 600 << "00:00:00";
+}
+
+void TestMatch::tickTimeline()
+{
+    QFETCH(int, ticks);
+    QFETCH(QString, clock);
+    Match match;
+    const int before = match.platform.dialogs.size();
+    match.ticks(ticks);
+    QCOMPARE(match.window.lblconto->text(), clock);
+    QCOMPARE(match.window.secondiRestanti, 600 - ticks);
+    QCOMPARE(match.platform.dialogs.size(), before);
+    QVERIFY(match.window.Timer1->isActive());
+}
+
+void TestMatch::tick601Declined()
+{
+    Match match;
+    match.ticks(600);
+    match.window.cmdNext->setEnabled(true);
+    match.window.cmdNext->setFocus();
+    const int before = match.platform.dialogs.size();
+    match.platform.answers = {Platform::No};
+    match.ticks(1);
+
+    const QList<FakePlatform::Dialog> shown = match.platform.dialogs.mid(before);
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[0].text, leaving);
+    QCOMPARE(shown[0].style, 292);
+    QCOMPARE(shown[0].title, QStringLiteral("Uscire dal programma"));
+    QCOMPARE(shown[1].text, timeUp);
+    QCOMPARE(shown[1].style, 0);
+    QCOMPARE(shown[1].title, QStringLiteral("Quorvel"));
+    QVERIFY(!match.window.Timer1->isActive());
+    QCOMPARE(match.platform.beeps, 1);
+    QTRY_COMPARE(QApplication::focusWidget(), match.window.txtAnswer);
+    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:00:00"));
+    QVERIFY(!match.window.hasEnded());
+}
+
+void TestMatch::tick601Accepted()
+{
+    Match match;
+    match.ticks(600);
+    const int before = match.platform.dialogs.size();
+    match.platform.answers = {Platform::Yes};
+    match.ticks(1);
+    QVERIFY(match.window.hasEnded());
+    QVERIFY(!match.platform.texts().mid(before).contains(timeUp));
+    QCOMPARE(match.platform.beeps, 0);
+}
+
+void TestMatch::onlyOneLeavingConfirmation()
+{
+    Match match;
+    match.ticks(600);
+    // Ticks keep arriving while the confirmation and "Tempo scaduto" are open.
+    int inner = 0;
+    match.platform.whileOpen = [&](const FakePlatform::Dialog &) {
+        ++inner;
+        match.window.Timer1_Timer();
+        match.window.Timer1_Timer();
+    };
+    const int before = match.platform.dialogs.size();
+    match.platform.answers = {Platform::No};
+    match.ticks(1);
+    QCOMPARE(match.platform.texts().mid(before), (QStringList{leaving, timeUp}));
+    QCOMPARE(inner, 2);
+    QCOMPARE(match.platform.beeps, 1);
+
+    // The same holds for the confirmation opened by "E&xit" in the middle of a match.
+    Match other;
+    other.platform.whileOpen = [&](const FakePlatform::Dialog &) { other.ticks(3); };
+    other.platform.answers = {Platform::No};
+    other.window.cmdExit_Click();
+    QCOMPARE(other.window.lblconto->text(), QStringLiteral("00:10:00"));
+    QCOMPARE(other.platform.texts().count(leaving), 1);
+}
+
+void TestMatch::helpAndNewMatchDoNotHoldTheClock()
+{
+    Match match;
+    match.platform.whileOpen = [&](const FakePlatform::Dialog &) { match.ticks(1); };
+    match.window.HELP_Click();
+    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:09:59"));
+    match.platform.answers = {Platform::No};
+    match.window.Next_Click();
+    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:09:58"));
+}
+
+void TestMatch::gameGoesOnAfterExpiry()
+{
+    Match match;
+    match.ticks(600);
+    match.platform.answers = {Platform::No};
+    match.ticks(1);
+    QVERIFY(!match.window.Timer1->isActive());
+    match.window.txtAnswer->setText(QStringLiteral("7"));
+    match.window.cmdNext_Click();
+    QCOMPARE(match.window.txtAnswer->text(), QString());
+    QVERIFY(match.window.txtAnswer->isEnabled());
+    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:00:00"));
+    QVERIFY(!match.window.Timer1->isActive());
+}
+
+void TestMatch::minimisedCaptionFollowsTheClock()
+{
+    Match match;
+    QVERIFY(QTest::qWaitForWindowExposed(&match.window));
+    match.window.setWindowState(Qt::WindowMinimized);
+    QTRY_COMPARE(match.window.windowTitle(), QStringLiteral("00:10:00"));
+    match.ticks(61);
+    QCOMPARE(match.window.windowTitle(), QStringLiteral("00:08:59"));
+    match.window.setWindowState(Qt::WindowNoState);
+    QTRY_COMPARE(match.window.windowTitle(), QString(60, QLatin1Char(' ')) + design::title);
+    match.ticks(1);
+    QCOMPARE(match.window.windowTitle(), QString(60, QLatin1Char(' ')) + design::title);
+}
+
+void TestMatch::newMatch_data()
+{
+    QTest::addColumn<bool>("expired");
+    QTest::newRow("during the match") << false;
+    QTest::newRow("after the clock ran out") << true;
+}
+
+void TestMatch::newMatch()
+{
+    QFETCH(bool, expired);
+    Match match;
+    Tavola *const same = &match.window;
+    if (expired) {
+        match.ticks(600);
+        match.platform.answers = {Platform::No};
+        match.ticks(1);
+        QVERIFY(!match.window.Timer1->isActive());
+    } else {
+        match.ticks(42);
+    }
+    // A score that beats the empty record, then abandoned.
+    match.window.risposteEsatte = 9;
+    match.window.lblScore->setText(QStringLiteral("9"));
+    match.window.lblMessage->setText(QStringLiteral("M I T I C O!!!"));
+
+    const int before = match.platform.dialogs.size();
+    match.platform.answers = {Platform::Yes};
+    match.platform.inputs = {QStringLiteral("Bruno")};
+    match.window.Next_Click();
+
+    const QList<FakePlatform::Dialog> shown = match.platform.dialogs.mid(before);
+    QCOMPARE(shown.size(), 7);
+    QCOMPARE(shown[0].text, QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"));
+    QCOMPARE(shown[0].title, QStringLiteral("INIZIARE NUOVA GARA"));
+    QCOMPARE(shown[0].style, 292);
+    QCOMPARE(shown[1].text, QStringLiteral("Come ti chiami?"));
+    QCOMPARE(shown[6].text, QStringLiteral("Buona fortuna Bruno"));
+
+    QCOMPARE(&match.window, same);
+    QVERIFY(match.window.isVisible());
+    QCOMPARE(match.window.lblnome1->text(), QStringLiteral("Bruno"));
+    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:10:00"));
+    QVERIFY(match.window.Timer1->isActive());
+    QCOMPARE(match.window.secondiRestanti, 600);
+    QCOMPARE(match.window.risposteEsatte, 0);
+    QCOMPARE(match.window.risposteErrate, 0);
+    // The rebuilt controls are in their design state where start-up leaves them.
+    QCOMPARE(match.window.lblScore->text(), QStringLiteral("0"));
+    QCOMPARE(match.window.lblMessage->text(), QString());
+    QCOMPARE(match.window.surface->backColor(), QColor(0, 0, 255));
+    // The abandoned score is not stored.
+    QCOMPARE(match.recordBytes("/quorvrec.txt"), QByteArray());
+    QCOMPARE(match.recordBytes("/quorvrec1.txt"), QByteArray());
+    match.ticks(1);
+    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:09:59"));
+}
+
+void TestMatch::newMatchRefusedChangesNothing()
+{
+    Match match;
+    match.ticks(5);
+    match.window.lblScore->setText(QStringLiteral("3"));
+    const QString exercise = match.window.sommanumtxt->text() + match.window.sommadentxt->text();
+    QLineEdit *const box = match.window.txtAnswer;
+    match.platform.answers = {Platform::No};
+    match.window.Next_Click();
+    QCOMPARE(match.window.txtAnswer, box);
+    QCOMPARE(match.window.lblScore->text(), QStringLiteral("3"));
+    QCOMPARE(match.window.sommanumtxt->text() + match.window.sommadentxt->text(), exercise);
+    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:09:55"));
+    QVERIFY(match.window.Timer1->isActive());
+}
+
+void TestMatch::newMatchFromTheMenu()
+{
+    Match match;
+    match.platform.answers = {Platform::Yes};
+    match.platform.inputs = {QStringLiteral("Carla")};
+    match.window.Next->trigger();
+    QTRY_COMPARE(match.window.lblnome1->text(), QStringLiteral("Carla"));
+    // The menu itself was rebuilt and still works.
+    QVERIFY(match.window.Next);
+    match.platform.answers = {Platform::No};
+    const int before = match.platform.dialogs.size();
+    match.window.Next->trigger();
+    QTRY_COMPARE(match.platform.dialogs.size(), before + 1);
+}
+
+void TestMatch::help_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("Anna") << "Anna" << "Anna Devi risolvere così: es  5/15 =";
+    QTest::newRow("empty name") << "" << " Devi risolvere così:";
+    QTest::newRow("trailing blanks") << "Anna  " << "Anna   Devi";
+}
+
+void TestMatch::help()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, start);
+    Match match(name);
+    const int before = match.platform.dialogs.size();
+    const QString exercise = match.window.sommanumtxt->text();
+    match.window.HELP_Click();
+    QCOMPARE(match.platform.dialogs.size(), before + 1);
+    const FakePlatform::Dialog shown = match.platform.dialogs.last();
+    QCOMPARE(shown.text, name + QStringLiteral(
+        " Devi risolvere così: es  5/15 = Dividendo numeratore e denominatore (pr.inv.) per 5 (MCD) "
+        "otteniamo 1/3 (soluzione) che è la frazione equivalente a 5/15 ma ridotta ai minimi termini "
+        "Per fare i calcoli mentalmente ripassate i criteri di divisibilità - Ciao "));
+    QVERIFY(shown.text.startsWith(start));
+    QCOMPARE(help::text.size(), 257);
+    QCOMPARE(shown.style, 0);
+    QCOMPARE(shown.title, QStringLiteral("Quorvel"));
+    QCOMPARE(match.window.sommanumtxt->text(), exercise);
+    QVERIFY(match.window.Timer1->isActive());
+
+    // The same after the clock has run out, and from the menu.
+    match.ticks(600);
+    match.platform.answers = {Platform::No};
+    match.ticks(1);
+    match.window.HELP->trigger();
+    QCOMPARE(match.platform.dialogs.last().text, shown.text);
+}
+
+void TestMatch::italianDialogs()
+{
+    QVERIFY(installQtItalian());
+    QtPlatform platform;
+
+    struct Seen { QStringList buttons; QString defaultButton; QMessageBox::Icon icon = QMessageBox::NoIcon; QString title; };
+    auto answerWith = [](const QString &buttonText, Seen *seen) {
+        QTimer::singleShot(0, [=] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            for (QAbstractButton *button : box->buttons())
+                seen->buttons.append(button->text().remove(QLatin1Char('&')));
+            seen->defaultButton = box->defaultButton() ? box->defaultButton()->text().remove(QLatin1Char('&')) : QString();
+            seen->icon = box->icon();
+            seen->title = box->windowTitle();
+            for (QAbstractButton *button : box->buttons())
+                if (button->text().remove(QLatin1Char('&')) == buttonText)
+                    button->click();
+        });
+    };
+
+    Seen question;
+    answerWith(QStringLiteral("Sì"), &question);
+    QCOMPARE(platform.messageBox(leaving, 292, QStringLiteral("Uscire dal programma")), int(Platform::Yes));
+    question.buttons.sort();
+    QCOMPARE(question.buttons, (QStringList{"No", "Sì"}));
+    QCOMPARE(question.defaultButton, QStringLiteral("No"));
+    QCOMPARE(question.icon, QMessageBox::Question);
+    QCOMPARE(question.title, QStringLiteral("Uscire dal programma"));
+
+    Seen no;
+    answerWith(QStringLiteral("No"), &no);
+    QCOMPARE(platform.messageBox(leaving, 292, QStringLiteral("Uscire dal programma")), int(Platform::No));
+
+    Seen plain;
+    answerWith(QStringLiteral("OK"), &plain);
+    QCOMPARE(platform.messageBox(timeUp, 0, QStringLiteral("Quorvel")), int(Platform::Ok));
+    QCOMPARE(plain.buttons, QStringList{"OK"});
+    QCOMPARE(plain.icon, QMessageBox::NoIcon);
+
+    // The input box: OK gives the text as typed, Annulla the empty text.
+    QStringList inputButtons;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->labelText(), QStringLiteral("Come ti chiami?"));
+        for (QPushButton *button : dialog->findChildren<QPushButton *>())
+            inputButtons.append(button->text().remove(QLatin1Char('&')));
+        dialog->setTextValue(QStringLiteral(" Anna "));
+        dialog->accept();
+    });
+    QCOMPARE(platform.inputBox(QStringLiteral("Come ti chiami?"), QStringLiteral("Quorvel")), QStringLiteral(" Anna "));
+    inputButtons.sort();
+    QCOMPARE(inputButtons, (QStringList{"Annulla", "OK"}));
+    QTimer::singleShot(0, [] { qobject_cast<QInputDialog *>(QApplication::activeModalWidget())->reject(); });
+    QCOMPARE(platform.inputBox(QStringLiteral("Come ti chiami?"), QStringLiteral("Quorvel")), QString());
+}
+
+QTEST_MAIN(TestMatch)
+#include "tst_match.moc"
