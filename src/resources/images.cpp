@@ -26,10 +26,8 @@ namespace images {
 
 QIcon windowIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addPixmap(render(QStringLiteral("icon.svg"), size));
-    return icon;
+    // Qt's SVG icon engine draws each size only when it is asked for.
+    return QIcon(QStringLiteral(":/images/icon.svg"));
 }
 
 QCursor handCursor() { return QCursor(render(QStringLiteral("cursor-hand.svg"), 32), 1, 1); }
