@@ -4,7 +4,6 @@
 
 #include "instantplatform.h"
 
-#include "window/fonts.h"
 #include "window/label.h"
 #include "window/tavola.h"
 
@@ -35,7 +34,6 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    fonts::substituteWindowsFonts();
     InstantPlatform platform;
     Tavola window(&platform);
     QElapsedTimer monotonic;

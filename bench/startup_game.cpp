@@ -5,7 +5,6 @@
 #include "instantplatform.h"
 
 #include "platform/italian.h"
-#include "window/fonts.h"
 #include "window/surface.h"
 #include "window/tavola.h"
 
@@ -16,7 +15,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     installQtItalian();
-    fonts::substituteWindowsFonts();
 
     InstantPlatform platform;
     Tavola window(&platform);
