@@ -132,6 +132,7 @@ private slots:
     void enterNeverReachesABoxWhileNextIsEnabled();
     void enterOnExitButtonPressesExit_data();
     void enterOnExitButtonPressesExit();
+    void heldEnterIsOnePress();
     void praises_data();
     void praises();
     void praisesEquallyFrequent();
@@ -429,6 +430,24 @@ void TestGrading::nextExerciseAfterGrading()
     QCOMPARE(game.scores(), QStringLiteral("1 0 1"));
     QCOMPARE(game.platform.seeds.size(), 2);
     QVERIFY(game.isExerciseOpen());
+}
+
+void TestGrading::heldEnterIsOnePress()
+{
+    Game game;
+    QVERIFY(game.showActive());
+    Tavola &w = game.window;
+    game.exercise(1, 1, 3);
+    game.type(QStringLiteral("2\r3"));
+    // The first press grades; the repeats of the key held down do nothing.
+    QTest::keyPress(w.Text3, Qt::Key_Return);
+    for (int i = 0; i < 10; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+    }
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(game.scores(), QStringLiteral("1 0 1"));
+    QVERIFY(game.isGraded());
 }
 
 void TestGrading::enterNeverReachesABoxWhileNextIsEnabled_data()

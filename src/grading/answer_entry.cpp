@@ -15,6 +15,10 @@ bool Tavola::eventFilter(QObject *watched, QEvent *event)
     const auto &key = *static_cast<QKeyEvent *>(event);
 
     if (grading::isEnterKey(key)) {
+        // An Enter held down would otherwise race through grading, the next
+        // exercise and grading its empty boxes, over and over: one press, one step.
+        if (key.isAutoRepeat())
+            return true;
         // A focused button takes Enter itself. Anywhere else Enter belongs to
         // "Nuovo calcolo" while it is enabled, and the control never sees it.
         if (auto *button = qobject_cast<QPushButton *>(watched)) {
