@@ -201,6 +201,7 @@ void Tavola::loadDesign()
     cmdExit->setPictures(images::exitPicture(), images::exitPicture(), images::exitPicture());
     cmdExit->setToolTip(QStringLiteral("Allora ti arrendi?"));
     cmdExit->setCursor(images::exitCursor());
+    connect(cmdExit, &QAbstractButton::clicked, this, &Tavola::cmdExit_Click);
 
     // The record line.
     Label12 = makeLabel(surface, "Label12", twipsRect(120, 7200, 2295, 375), QStringLiteral("Il record  è di "),
