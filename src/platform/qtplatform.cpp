@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTime>
 
 #include <bit>
+#include <filesystem>
 
 int QtPlatform::messageBox(const QString &text, int style, const QString &title)
 {
@@ -71,9 +74,15 @@ QString QtPlatform::recordDirectory(QString *error)
         return {};
     }
     const QString dir = base + QStringLiteral("/quorvel");
-    if (!QDir().mkpath(dir)) {
+    // std::filesystem, unlike QDir::mkpath, tells why the directory cannot be made.
+    std::error_code failure;
+    std::filesystem::create_directories(QFile::encodeName(dir).toStdString(), failure);
+    if (failure || !QFileInfo(dir).isDir()) {
+        const QString reason = failure ? QString::fromLocal8Bit(failure.message())
+                                       : QStringLiteral("non è una cartella");
         if (error)
-            *error = QStringLiteral("impossibile creare la cartella %1").arg(QDir::toNativeSeparators(dir));
+            *error = QStringLiteral("impossibile creare la cartella %1 (%2)")
+                         .arg(QDir::toNativeSeparators(dir), reason);
         return {};
     }
     return dir + QLatin1Char('/');

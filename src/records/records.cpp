@@ -1,41 +1,94 @@
-// The record files: GetSystemDir, Leggifiletxt, record loading, and leaving (cmdExit_Click).
-// (First, plain version: the record store grows its safeguards in its own change.)
+// The record on the window: GetSystemDir, Leggifiletxt, record loading, and
+// leaving the game (cmdExit_Click), which stores a better score.
 
+#include "record_files.h"
+#include "record_store.h"
 #include "../platform/platform.h"
 #include "../window/design.h"
 #include "../window/label.h"
 #include "../window/tavola.h"
 
-#include <QFile>
+#include <QDir>
+
+namespace {
+
+QString failureText(const records::Failure &failure)
+{
+    const QString file = QDir::toNativeSeparators(QDir::cleanPath(failure.file));
+    switch (failure.step) {
+    case records::Failure::Directory:
+        return QStringLiteral("Non posso usare la cartella dei record: %1").arg(failure.reason);
+    case records::Failure::Create:
+        return QStringLiteral("Non posso creare il file del record %1: %2").arg(file, failure.reason);
+    case records::Failure::Read:
+        return QStringLiteral("Non posso leggere il file del record %1: %2").arg(file, failure.reason);
+    case records::Failure::Write:
+        return QStringLiteral("Non posso scrivere il file del record %1: %2").arg(file, failure.reason);
+    case records::Failure::Lock:
+        return QStringLiteral("Non posso bloccare il file %1: %2").arg(file, failure.reason);
+    }
+    return failure.reason;
+}
+
+void report(Platform *platform, const records::Failure &failure, const QString &consequence = QString())
+{
+    platform->messageBox(failureText(failure) + consequence, Platform::OkOnly, design::appTitle);
+}
+
+} // namespace
 
 QString Tavola::GetSystemDir()
 {
-    return platform()->recordDirectory(nullptr);
+    QString reason;
+    const QString dir = platform()->recordDirectory(&reason);
+    if (dir.isEmpty())
+        report(platform(), {records::Failure::Directory, QString(), reason});
+    return dir;
 }
 
 QString Tavola::Leggifiletxt(const QString &nomefile)
 {
-    QFile file(nomefile);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromLatin1(file.readAll());
+    const records::FileText content = records::readWholeFile(nomefile);
+    if (content.failure)
+        report(platform(), *content.failure);
+    return content.text;
 }
 
 void Tavola::loadRecord()
 {
-    for (const char *name : {"/quorvrec.txt", "/quorvrec1.txt"}) {
-        QFile file(dirSistema + QLatin1String(name));
-        file.open(QIODevice::Append);
-    }
-    lblpunti->setText(Leggifiletxt(dirSistema + QStringLiteral("/quorvrec.txt")));
-    lblnome->setText(Leggifiletxt(dirSistema + QStringLiteral("/quorvrec1.txt")));
+    // Without a directory (GetSystemDir has said why) there is no record to show.
+    const auto createFile = [this](const QString &path) {
+        if (dirSistema.isEmpty())
+            return false;
+        const auto failure = records::createIfMissing(path);
+        if (failure)
+            report(platform(), *failure);
+        return !failure;
+    };
+    const QString scorePath = dirSistema + records::scoreFileName;
+    const QString namePath = dirSistema + records::nameFileName;
+    const bool scoreExists = createFile(scorePath);
+    const bool nameExists = createFile(namePath);
+    lblpunti->setText(scoreExists ? Leggifiletxt(scorePath) : QString());
+    lblnome->setText(nameExists ? Leggifiletxt(namePath) : QString());
 }
 
 void Tavola::cmdExit_Click()
 {
+    // The countdown calls this from its tick: no tick may come back in here
+    // while one of its message boxes is open.
     const HoldTicks hold(this);
-    if (platform()->messageBox(QStringLiteral("Vuoi veramente lasciarmi  ?"), Platform::YesNo | Platform::Question | Platform::SecondButtonDefault,
+    if (platform()->messageBox(QStringLiteral("Vuoi veramente lasciarmi  ?"),
+                               Platform::YesNo | Platform::Question | Platform::SecondButtonDefault,
                                QStringLiteral("Uscire dal programma")) == Platform::No)
         return;
+
+    const records::StoreResult result = records::storeIfHigher(
+        dirSistema, records::recordScore(lblpunti->text()), lblScore->text(), lblnome1->text());
+    if (result.stored)
+        platform()->messageBox(QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\""),
+                               Platform::OkOnly, design::appTitle);
+    else if (result.failure)
+        report(platform(), *result.failure, QStringLiteral("\nIl record non è stato registrato."));
     endProgram();
 }

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace records {
+
+// The record files, directly in the record directory. The directory ends with
+// "/" and the names begin with one, so a path holds a doubled separator, which
+// still names a file right in that directory.
+inline const QString scoreFileName = QStringLiteral("/quorvrec.txt");
+inline const QString nameFileName = QStringLiteral("/quorvrec1.txt");
+// Taken while a record is compared and stored, so that two copies of the game
+// leaving together cannot undo each other's record.
+inline const QString lockFileName = QStringLiteral("/quorvrec.lock");
+
+// The most of a record file that is read. The game never writes more than a
+// name of 32767 characters and its line end, so every record it stored is read
+// whole; a larger file (damaged, or not ours) shows only its beginning.
+constexpr qint64 readLimit = 64 * 1024;
+
+// What went wrong with a record file: the step, the file and the system's reason.
+struct Failure {
+    enum Step { Directory, Create, Read, Write, Lock };
+    Step step;
+    QString file;
+    QString reason;
+};
+
+// Creates the file, empty, when it is missing; an existing file is left untouched.
+std::optional<Failure> createIfMissing(const QString &path);
+
+struct FileText {
+    QString text;
+    std::optional<Failure> failure;
+};
+
+// The content of a regular file, decoded, cut after `limit` bytes. Anything
+// else where the file should be (a directory, a pipe, a device) is refused
+// without opening it, so reading can never hang.
+FileText readWholeFile(const QString &path, qint64 limit = readLimit);
+
+// Replaces both record files, each with one line. Both new contents are written
+// and flushed to disk before either file is replaced, and each file is replaced
+// by a rename, so a crash leaves every file with its old or its new bytes, and a
+// failure while writing leaves both as they were. Only a crash or a failed
+// rename between the two replacements leaves the new score with the old name.
+std::optional<Failure> writeRecordFiles(const QString &dir, const QString &scoreText,
+                                        const QString &nameText);
+
+} // namespace records

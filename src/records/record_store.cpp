@@ -1,0 +1,70 @@
+#include "record_store.h"
+#include "number_reading.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+
+namespace records {
+
+namespace {
+
+constexpr int staleLockMs = 1000;
+
+QString lockReason(const QLockFile &lock)
+{
+    switch (lock.error()) {
+    case QLockFile::LockFailedError:
+        return QStringLiteral("un'altra copia di Quorvel lo tiene bloccato");
+    case QLockFile::PermissionError:
+        return QStringLiteral("permesso negato");
+    default: {
+        // QLockFile keeps the system's reason to itself; opening the path for
+        // reading (which creates nothing) usually tells it.
+        QFile probe(lock.fileName());
+        return probe.open(QIODevice::ReadOnly) ? QStringLiteral("errore sconosciuto") : probe.errorString();
+    }
+    }
+}
+
+} // namespace
+
+double recordScore(const QString &caption)
+{
+    return ::lenientNumber(caption);
+}
+
+StoreResult storeIfHigher(const QString &dir, double loadedRecord, const QString &scoreText,
+                          const QString &nameText, int lockTimeout)
+{
+    const double score = recordScore(scoreText);
+    if (!(loadedRecord < score))
+        return {};
+    if (dir.isEmpty())
+        return {false, Failure{Failure::Directory, QString(), QStringLiteral("non è stata trovata all'avvio del gioco")}};
+
+    QLockFile lock(dir + lockFileName);
+    // A copy that died while holding the lock leaves its lock file behind. One
+    // naming a dead process is cleared at once; an empty one (death right after
+    // creating it) would block leaving for QLockFile's default 30 s. A live holder
+    // keeps an flock on the file, which stops anyone clearing it, so a short time is safe.
+    lock.setStaleLockTime(staleLockMs);
+    if (!lock.tryLock(lockTimeout))
+        return {false, Failure{Failure::Lock, lock.fileName(), lockReason(lock)}};
+
+    const QString scorePath = dir + scoreFileName;
+    double currentRecord = 0;   // a score file deleted meanwhile holds no record
+    if (QFileInfo::exists(scorePath) || QFileInfo(scorePath).isSymLink()) {
+        const FileText current = readWholeFile(scorePath);
+        if (current.failure)
+            return {false, current.failure};
+        currentRecord = recordScore(current.text);
+    }
+    if (!(currentRecord < score))
+        return {};
+    if (auto failure = writeRecordFiles(dir, scoreText, nameText))
+        return {false, failure};
+    return {true, std::nullopt};
+}
+
+} // namespace records
