@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test package clean
+.PHONY: all deps configure build run test package bench clean
 
 all: build
 
@@ -26,5 +26,12 @@ package: build
 	./scripts/install-deps package
 	cd $(BUILD) && cpack -G DEB
 
+# Benchmarks, in a release build of their own; never part of the tests.
+bench:
+	./scripts/install-deps bench
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BENCH=ON -DBUILD_TESTING=OFF
+	cmake --build build-bench -j $(JOBS)
+	./bench/run build-bench
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-bench

@@ -1,6 +1,5 @@
 #include "platform/italian.h"
 #include "platform/qtplatform.h"
-#include "window/fonts.h"
 #include "window/tavola.h"
 
 #include <QApplication>
@@ -15,7 +14,6 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     installQtItalian();
-    fonts::substituteWindowsFonts();
 
     QtPlatform platform;
     Tavola window(&platform);

@@ -51,6 +51,8 @@ private slots:
     void labels_data();
     void labels();
     void autoSizedLabelsFollowTheirCaption();
+    void fontsAreDrawnWithTheirLiberationTwins_data();
+    void fontsAreDrawnWithTheirLiberationTwins();
     void buttons();
     void lines();
     void everyVisibleControlInsideTheClientArea();
@@ -216,6 +218,26 @@ void TestWindow::autoSizedLabelsFollowTheirCaption()
     QVERIFY(window.lblpunti->height() > oneLine);
 }
 
+void TestWindow::fontsAreDrawnWithTheirLiberationTwins_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("drawnWith");
+    QTest::newRow("Arial") << "sommanumtxt" << "Liberation Sans";
+    QTest::newRow("Arial Black") << "lblconto" << "Liberation Sans";
+    QTest::newRow("MS Sans Serif") << "Label3" << "Liberation Sans";
+    QTest::newRow("Times New Roman") << "lblScore" << "Liberation Serif";
+}
+
+void TestWindow::fontsAreDrawnWithTheirLiberationTwins()
+{
+    // Without them the headings are drawn wider and run off the window.
+    QFETCH(QString, control);
+    QFETCH(QString, drawnWith);
+    FakePlatform platform;
+    Tavola window(&platform);
+    QCOMPARE(QFontInfo(::control(window, control)->font()).family(), drawnWith);
+}
+
 void TestWindow::buttons()
 {
     FakePlatform platform;
@@ -234,6 +256,7 @@ void TestWindow::buttons()
         QCOMPARE(row.button->font().pointSizeF(), 8.25);
         QVERIFY(row.button->font().bold());
         QVERIFY(!row.button->currentPicture().isNull());
+        QVERIFY(!window.windowIcon().pixmap(32).isNull());
         QCOMPARE(row.button->currentPicture().deviceIndependentSize(), QSizeF(32, 32));
     }
     // cmdNext shows another face while disabled and while held down.

@@ -41,10 +41,8 @@ QPoint cursorHotSpot(QPoint logical, qreal ratio, const QString &platformName)
 
 QIcon windowIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addPixmap(render(QStringLiteral("icon.svg"), size));
-    return icon;
+    // Qt's SVG icon engine draws each size only when it is asked for.
+    return QIcon(QStringLiteral(":/images/icon.svg"));
 }
 
 QCursor handCursor() { return pointer(QStringLiteral("cursor-hand.svg"), QPoint(1, 1)); }

@@ -201,6 +201,9 @@ void Tavola::loadDesign()
     cmdExit->setPictures(images::exitPicture(), images::exitPicture(), images::exitPicture());
     cmdExit->setToolTip(QStringLiteral("Allora ti arrendi?"));
     cmdExit->setCursor(images::exitCursor());
+    // A click, Enter or the space bar on the focused button, or its access key.
+    connect(cmdNext, &QPushButton::clicked, this, &Tavola::cmdNext_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &Tavola::cmdExit_Click);
 
     // The record line.
     Label12 = makeLabel(surface, "Label12", twipsRect(120, 7200, 2295, 375), QStringLiteral("Il record  è di "),

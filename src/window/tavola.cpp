@@ -1,4 +1,5 @@
 #include "tavola.h"
+#include "fonts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -9,6 +10,7 @@ Tavola::Tavola(Platform *platform, QWidget *parent)
     : QMainWindow(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("Tavola"));
+    fonts::substituteWindowsFonts();
     loadDesign();
     // The layout is fixed: the window is exactly as large as its controls need.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -1,0 +1,25 @@
+// The game's start-up, from the process start to the first painted exercise,
+// with dialogs that answer at once. Started over and over by startup_compare.
+
+#include "firstpaint.h"
+#include "instantplatform.h"
+
+#include "platform/italian.h"
+#include "window/surface.h"
+#include "window/tavola.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    installQtItalian();
+
+    InstantPlatform platform;
+    Tavola window(&platform);
+    window.Form_Load();
+    QuitAfterFirstPaint quit(window.surface);
+    window.show();
+    return app.exec();
+}

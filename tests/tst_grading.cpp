@@ -1,0 +1,637 @@
+// Answer entry and grading: the number readings, the verdict, the counts, and
+// the keys of the answer boxes, Enter and the access keys through the window.
+
+#include "fakeplatform.h"
+
+#include "grading/answer_keys.h"
+#include "grading/number_reading.h"
+#include "grading/verdict.h"
+#include "platform/qtplatform.h"
+#include "window/label.h"
+#include "window/picturebutton.h"
+#include "window/surface.h"
+#include "window/tavola.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <limits>
+#include <map>
+
+namespace {
+
+const QString correctionTwoThirds = QStringLiteral("Sbagliato!! 2 / 3");
+const QString correctionFive = QStringLiteral("Sbagliato!! 5");
+const QString fantastico = QStringLiteral("F A N T A S T I C O!!!");
+
+// The r that makes Int(r x n + 1) draw k.
+float rFor(int k, int n)
+{
+    return (float(k) - 0.5f) / float(n);
+}
+
+// A game window with the countdown held still, so only the keys act on it.
+struct Game
+{
+    FakePlatform platform;
+    Tavola window{&platform};
+
+    Game() { window.Timer1->stop(); }
+
+    bool showActive()
+    {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
+
+    // The exercise made from the operands a/d + c/d; the next praise drawn is the third.
+    void exercise(int a, int c, int d)
+    {
+        platform.randoms = {rFor(a, 11), rFor(c, 8), rFor(d, 10), 0.0f, rFor(3, 6)};
+        window.cmdNext_Click();
+    }
+
+    // Keys as a pupil types them, each to the control that has the focus then:
+    // "\r" is Enter, "\b" Backspace.
+    void type(const QString &keys)
+    {
+        for (const QChar c : keys) {
+            QWidget *focus = QApplication::focusWidget();
+            if (c == QLatin1Char('\r'))
+                QTest::keyClick(focus, Qt::Key_Return);
+            else if (c == QLatin1Char('\b'))
+                QTest::keyClick(focus, Qt::Key_Backspace);
+            else
+                QTest::keyClick(focus, c.toLatin1());
+        }
+    }
+
+    // A click near the right end of a box: the focus, and the cursor after its text.
+    static void clickInto(QLineEdit *box)
+    {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
+    }
+
+    QString scores() const
+    {
+        return window.lblScore->text() + QLatin1Char(' ') + window.lblScore1->text() + QLatin1Char(' ')
+            + window.lblScore2->text();
+    }
+
+    // Graded: the background plain black, "Nuovo calcolo" enabled and holding the focus.
+    bool isGraded() const
+    {
+        return window.surface->backColor() == QColor(Qt::black) && !window.surface->hasBands()
+            && window.cmdNext->isEnabled() && window.focusWidget() == window.cmdNext;
+    }
+
+    // A new exercise open: empty boxes and message, the bands back, "Nuovo
+    // calcolo" disabled and the focus in the numerator box.
+    bool isExerciseOpen() const
+    {
+        return window.txtAnswer->text().isEmpty() && window.Text3->text().isEmpty()
+            && window.lblMessage->text().isEmpty() && window.surface->hasBands()
+            && !window.cmdNext->isEnabled() && window.focusWidget() == window.txtAnswer;
+    }
+};
+
+} // namespace
+
+class TestGrading : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Plain logic, no window.
+    void lenientReading_data();
+    void lenientReading();
+    void strictReading_data();
+    void strictReading();
+    void answerCharacters();
+    void typedCharacter_data();
+    void typedCharacter();
+    void verdict_data();
+    void verdict();
+
+    // Through the window.
+    void roadOfOneAnswer();
+    void answerBoxKeys_data();
+    void answerBoxKeys();
+    void gradingOnEnter_data();
+    void gradingOnEnter();
+    void nextExerciseAfterGrading_data();
+    void nextExerciseAfterGrading();
+    void enterNeverReachesABoxWhileNextIsEnabled_data();
+    void enterNeverReachesABoxWhileNextIsEnabled();
+    void enterOnExitButtonPressesExit_data();
+    void enterOnExitButtonPressesExit();
+    void praises_data();
+    void praises();
+    void praisesEquallyFrequent();
+    void countsStopAtTheLimit_data();
+    void countsStopAtTheLimit();
+    void accessKeys_data();
+    void accessKeys();
+};
+
+void TestGrading::lenientReading_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("12 and CR LF") << QStringLiteral("12\r\n") << 12.0;
+    QTest::newRow("blank between digits") << QStringLiteral("1 2") << 12.0;
+    QTest::newRow("tab and line feed between digits") << QStringLiteral("\t4\n2") << 42.0;
+    QTest::newRow("stops at /") << QStringLiteral("3/4") << 3.0;
+    QTest::newRow("stops at a letter") << QStringLiteral("5a") << 5.0;
+    QTest::newRow("stops at a comma") << QStringLiteral("1,5") << 1.0;
+    QTest::newRow("empty") << QString() << 0.0;
+    QTest::newRow("blanks alone") << QStringLiteral("   ") << 0.0;
+    QTest::newRow("no number first") << QStringLiteral("x12") << 0.0;
+    QTest::newRow("leading zeros") << QStringLiteral("007") << 7.0;
+    QTest::newRow("sign apart from the digits") << QStringLiteral(" - 3") << -3.0;
+    QTest::newRow("plus") << QStringLiteral("+5") << 5.0;
+    QTest::newRow("two signs") << QStringLiteral("+-5") << 0.0;
+    QTest::newRow("no whole part") << QStringLiteral(".5") << 0.5;
+    QTest::newRow("second point stops") << QStringLiteral("1.2.3") << 1.2;
+    QTest::newRow("exponent") << QStringLiteral("1 e 2") << 100.0;
+    QTest::newRow("negative exponent") << QStringLiteral("2E-1") << 0.2;
+    QTest::newRow("exponent without digits") << QStringLiteral("7e+") << 7.0;
+    QTest::newRow("exponent needs a number first") << QStringLiteral("e5") << 0.0;
+    QTest::newRow("too large") << QStringLiteral("1e999") << std::numeric_limits<double>::infinity();
+}
+
+void TestGrading::lenientReading()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(lenientNumber(text), value);
+}
+
+void TestGrading::strictReading_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("digits") << QStringLiteral("12") << QStringLiteral("C") << true << 12.0;
+    QTest::newRow("blanks around") << QStringLiteral("  7 ") << QStringLiteral("C") << true << 7.0;
+    QTest::newRow("leading zero") << QStringLiteral("02") << QStringLiteral("C") << true << 2.0;
+    QTest::newRow("Italian decimal comma") << QStringLiteral("2,5") << QStringLiteral("it_IT") << true << 2.5;
+    QTest::newRow("Italian thousands") << QStringLiteral("1.000") << QStringLiteral("it_IT") << true << 1000.0;
+    QTest::newRow("decimal point in Italian") << QStringLiteral("2.5") << QStringLiteral("it_IT") << false << 0.0;
+    QTest::newRow("fraction") << QStringLiteral("3/4") << QStringLiteral("C") << false << 0.0;
+    QTest::newRow("blank inside") << QStringLiteral("1 2") << QStringLiteral("C") << false << 0.0;
+    QTest::newRow("trailing letter") << QStringLiteral("5a") << QStringLiteral("C") << false << 0.0;
+    QTest::newRow("blanks alone") << QStringLiteral("   ") << QStringLiteral("C") << false << 0.0;
+    QTest::newRow("empty") << QString() << QStringLiteral("C") << false << 0.0;
+}
+
+void TestGrading::strictReading()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, locale);
+    QFETCH(bool, readable);
+    QFETCH(double, value);
+    const std::optional<double> read = strictNumber(text, QLocale(locale));
+    QCOMPARE(read.has_value(), readable);
+    if (readable)
+        QCOMPARE(*read, value);
+}
+
+void TestGrading::answerCharacters()
+{
+    QList<int> found;
+    for (int code = 0; code < 256; ++code) {
+        if (grading::isAnswerCharacter(code))
+            found.append(code);
+    }
+    QCOMPARE(found, (QList<int>{8, 32, 43, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57}));
+}
+
+void TestGrading::typedCharacter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("code");   // -1: types nothing
+
+    QTest::newRow("digit") << int(Qt::Key_7) << 0 << QStringLiteral("7") << 55;
+    QTest::newRow("slash with Shift") << int(Qt::Key_Slash) << int(Qt::ShiftModifier) << QStringLiteral("/") << 47;
+    QTest::newRow("accented letter") << int(Qt::Key_Egrave) << 0 << QStringLiteral("è") << 0xE8;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << QStringLiteral("\b") << 8;
+    QTest::newRow("Backspace without text") << int(Qt::Key_Backspace) << 0 << QString() << 8;
+    QTest::newRow("Return") << int(Qt::Key_Return) << 0 << QStringLiteral("\r") << 13;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << QStringLiteral("\r") << 13;
+    QTest::newRow("Alt+N") << int(Qt::Key_N) << int(Qt::AltModifier) << QStringLiteral("n") << -1;
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << QStringLiteral("\x16") << -1;
+    QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << QString() << -1;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << QStringLiteral("\x7f") << -1;
+}
+
+void TestGrading::typedCharacter()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, code);
+    const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+    QCOMPARE(grading::typedCharacter(event).value_or(-1), code);
+}
+
+void TestGrading::verdict_data()
+{
+    // The readings follow the locale; the window's tests run in the C locale.
+    QTest::addColumn<QString>("numerator");
+    QTest::addColumn<QString>("denominator");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("Italian decimal comma") << "2,0" << "3" << "it_IT" << fantastico;
+    QTest::newRow("English decimal point") << "2.0" << "3" << "en_US" << fantastico;
+    QTest::newRow("decimal point in Italian") << "2.0" << "3" << "it_IT" << correctionTwoThirds;
+    // The lenient reading sees 3, the strict one 3000: wrong, not left uncounted.
+    QTest::newRow("Italian thousands") << "2" << "3.000" << "it_IT" << correctionTwoThirds;
+}
+
+void TestGrading::verdict()
+{
+    QFETCH(QString, numerator);
+    QFETCH(QString, denominator);
+    QFETCH(QString, locale);
+    QFETCH(QString, message);
+    const grading::ExpectedAnswer twoThirds{QStringLiteral("2"), QStringLiteral("3"), 2, 3};
+    const grading::Verdict verdict = grading::judge(numerator, denominator, twoThirds, 3, QLocale(locale));
+    QCOMPARE(verdict.message, message);
+    QCOMPARE(verdict.right, message == fantastico);
+}
+
+void TestGrading::roadOfOneAnswer()
+{
+    Game game;
+    QVERIFY(game.showActive());
+    Tavola &w = game.window;
+    game.exercise(1, 1, 3);   // 2/3, shown as 4/6
+    QCOMPARE(w.sommanumtxt->text(), QStringLiteral("4"));
+    QCOMPARE(w.focusWidget(), w.txtAnswer);
+
+    game.type(QStringLiteral("2"));
+    QCOMPARE(w.txtAnswer->text(), QStringLiteral("2"));
+    QCOMPARE(w.focusWidget(), w.txtAnswer);
+    game.type(QStringLiteral("\r"));
+    QCOMPARE(w.focusWidget(), w.Text3);
+    QCOMPARE(game.scores(), QStringLiteral("0 0 0"));
+
+    game.type(QStringLiteral("3\r"));
+    QCOMPARE(w.Text3->text(), QStringLiteral("3"));
+    QCOMPARE(w.lblMessage->text(), fantastico);
+    QCOMPARE(game.scores(), QStringLiteral("1 0 1"));
+    QVERIFY(game.isGraded());
+
+    game.type(QStringLiteral("\r"));
+    QCOMPARE(game.scores(), QStringLiteral("1 0 1"));
+    QVERIFY(game.isExerciseOpen());
+}
+
+void TestGrading::answerBoxKeys_data()
+{
+    QTest::addColumn<bool>("startInDenominator");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("numerator");
+    QTest::addColumn<QString>("denominator");
+    QTest::addColumn<bool>("focusInDenominator");
+
+    QTest::newRow("digits, / and blank stay") << false << "3/4" << "3/4" << "" << false;
+    QTest::newRow("digits, + and blank stay") << false << "1 2+" << "1 2+" << "" << false;
+    QTest::newRow("Backspace never moves on") << false << "12\b" << "1" << "" << false;
+    QTest::newRow("Enter moves on, box empty") << false << "\r" << "" << "" << true;
+    QTest::newRow("Enter moves on") << false << "7\r" << "7" << "" << true;
+    QTest::newRow("a letter lands, then moves on") << false << "a" << "a" << "" << true;
+    QTest::newRow("a second letter goes below") << false << "ab" << "a" << "b" << true;
+    QTest::newRow("minus lands, then moves on") << false << "-" << "-" << "" << true;
+    QTest::newRow("point lands, then moves on") << false << "2.5" << "2." << "5" << true;
+    QTest::newRow("the denominator keeps letters") << true << "x-y" << "" << "x-y" << true;
+    QTest::newRow("at most 15 characters") << false << "1234567890123456" << "123456789012345" << "" << false;
+}
+
+void TestGrading::answerBoxKeys()
+{
+    QFETCH(bool, startInDenominator);
+    QFETCH(QString, keys);
+    QFETCH(QString, numerator);
+    QFETCH(QString, denominator);
+    QFETCH(bool, focusInDenominator);
+
+    Game game;
+    QVERIFY(game.showActive());
+    game.exercise(1, 1, 3);
+    if (startInDenominator)
+        Game::clickInto(game.window.Text3);
+    game.type(keys);
+    QCOMPARE(game.window.txtAnswer->text(), numerator);
+    QCOMPARE(game.window.Text3->text(), denominator);
+    QCOMPARE(game.window.focusWidget(), focusInDenominator ? game.window.Text3 : game.window.txtAnswer);
+    QCOMPARE(game.scores(), QStringLiteral("0 0 0"));
+    QVERIFY(!game.window.cmdNext->isEnabled());
+}
+
+void TestGrading::gradingOnEnter_data()
+{
+    QTest::addColumn<QList<int>>("operands");   // a, c, d: the exercise (a + c) / d
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("numerator");
+    QTest::addColumn<QString>("denominator");
+    QTest::addColumn<QString>("message");
+
+    const QList<int> twoThirds{1, 1, 3}, five{4, 1, 1}, one{1, 1, 2}, twelveFifths{11, 1, 5};
+    QTest::newRow("2/3 right") << twoThirds << "2\r3\r" << "2" << "3" << fantastico;
+    QTest::newRow("4/6 wrong") << twoThirds << "4\r6\r" << "4" << "6" << correctionTwoThirds;
+    QTest::newRow("3/2 wrong") << twoThirds << "3\r2\r" << "3" << "2" << correctionTwoThirds;
+    QTest::newRow("leading zeros right") << twoThirds << "02\r03\r" << "02" << "03" << fantastico;
+    QTest::newRow("blanks around right") << twoThirds << " 2 \r3 \r" << " 2 " << "3 " << fantastico;
+    QTest::newRow("5 over an empty denominator") << five << "5\r\r" << "5" << "1" << fantastico;
+    QTest::newRow("5/2 for 5: no \" / 1\"") << five << "5\r2\r" << "5" << "2" << correctionFive;
+    QTest::newRow("both empty, 1/1 asked") << one << "\r\r" << "1" << "1" << fantastico;
+    QTest::newRow("both empty, 2/3 asked") << twoThirds << "\r\r" << "1" << "1" << correctionTwoThirds;
+    // Text the strict reading cannot read counts once, as wrong.
+    QTest::newRow("2/3 in the numerator") << twoThirds << "2/3\r3\r" << "2/3" << "3" << correctionTwoThirds;
+    QTest::newRow("1 2 for 12") << twelveFifths << "1 2\r5\r" << "1 2" << "5" << QStringLiteral("Sbagliato!! 12 / 5");
+    QTest::newRow("5a for 5, the letter moves on") << five << "5a\r" << "5a" << "1" << correctionFive;
+    QTest::newRow("blanks alone") << twoThirds << "  \r3\r" << "  " << "3" << correctionTwoThirds;
+}
+
+void TestGrading::gradingOnEnter()
+{
+    QFETCH(QList<int>, operands);
+    QFETCH(QString, keys);
+    QFETCH(QString, numerator);
+    QFETCH(QString, denominator);
+    QFETCH(QString, message);
+
+    Game game;
+    QVERIFY(game.showActive());
+    Tavola &w = game.window;
+    game.exercise(operands[0], operands[1], operands[2]);
+    game.type(keys);
+
+    QCOMPARE(w.txtAnswer->text(), numerator);
+    QCOMPARE(w.Text3->text(), denominator);
+    QCOMPARE(w.lblMessage->text(), message);
+    QCOMPARE(game.scores(), message == fantastico ? QStringLiteral("1 0 1") : QStringLiteral("0 1 1"));
+    // The praise is drawn for wrong answers too.
+    QVERIFY(game.platform.randoms.isEmpty());
+    QVERIFY(game.isGraded());
+}
+
+void TestGrading::nextExerciseAfterGrading_data()
+{
+    QTest::addColumn<QString>("box");      // clicked into after grading; empty: none
+    QTest::addColumn<QString>("keys");     // typed there before the last key
+    QTest::addColumn<QString>("numerator");
+    QTest::addColumn<QString>("denominator");
+    QTest::addColumn<char>("lastKey");
+
+    QTest::newRow("Enter on Nuovo calcolo") << "" << "" << "2" << "3" << '\r';
+    QTest::newRow("space bar on Nuovo calcolo") << "" << "" << "2" << "3" << ' ';
+    QTest::newRow("typing in the numerator, then Enter") << "txtAnswer" << "7" << "27" << "3" << '\r';
+    QTest::newRow("a letter in the numerator moves on") << "txtAnswer" << "ab" << "2a" << "3b" << '\r';
+    QTest::newRow("typing in the denominator, then Enter") << "Text3" << "9" << "2" << "39" << '\r';
+}
+
+void TestGrading::nextExerciseAfterGrading()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, keys);
+    QFETCH(QString, numerator);
+    QFETCH(QString, denominator);
+    QFETCH(char, lastKey);
+
+    Game game;
+    QVERIFY(game.showActive());
+    Tavola &w = game.window;
+    game.exercise(1, 1, 3);
+    game.type(QStringLiteral("2\r3\r"));
+    if (!box.isEmpty())
+        Game::clickInto(w.findChild<QLineEdit *>(box));
+    game.type(keys);
+    QCOMPARE(w.txtAnswer->text(), numerator);
+    QCOMPARE(w.Text3->text(), denominator);
+
+    game.type(QString(QLatin1Char(lastKey)));
+    QCOMPARE(game.scores(), QStringLiteral("1 0 1"));
+    QCOMPARE(game.platform.seeds.size(), 2);
+    QVERIFY(game.isExerciseOpen());
+}
+
+void TestGrading::enterNeverReachesABoxWhileNextIsEnabled_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("graded");
+
+    for (const char *box : {"txtAnswer", "Text3", "sommanumtxt", "sommadentxt"})
+        QTest::addRow("%s after grading", box) << QString::fromLatin1(box) << true;
+    QTest::newRow("sommanumtxt during the exercise") << "sommanumtxt" << false;
+}
+
+void TestGrading::enterNeverReachesABoxWhileNextIsEnabled()
+{
+    QFETCH(QString, box);
+    QFETCH(bool, graded);
+
+    Game game;
+    QVERIFY(game.showActive());
+    game.exercise(1, 1, 3);
+    if (graded)
+        game.window.valutaRisposta();
+    auto *edit = game.window.findChild<QLineEdit *>(box);
+    edit->setFocus();
+    const QSignalSpy returnPressed(edit, &QLineEdit::returnPressed);
+    game.type(QStringLiteral("\r"));
+
+    QCOMPARE(returnPressed.size(), graded ? 0 : 1);
+    QCOMPARE(game.platform.seeds.size(), graded ? 2 : 1);
+    QVERIFY(!game.window.cmdNext->isEnabled());
+}
+
+void TestGrading::enterOnExitButtonPressesExit_data()
+{
+    QTest::addColumn<bool>("graded");
+    QTest::newRow("during the exercise") << false;
+    QTest::newRow("after grading, Nuovo calcolo enabled") << true;
+}
+
+void TestGrading::enterOnExitButtonPressesExit()
+{
+    QFETCH(bool, graded);
+
+    Game game;
+    QVERIFY(game.showActive());
+    game.exercise(1, 1, 3);
+    if (graded)
+        game.window.valutaRisposta();
+    game.window.cmdExit->setFocus();
+    game.type(QStringLiteral("\r"));
+
+    QCOMPARE(game.platform.texts(), QStringList{QStringLiteral("Vuoi veramente lasciarmi  ?")});
+    QCOMPARE(game.platform.seeds.size(), 1);
+    QCOMPARE(game.window.cmdNext->isEnabled(), graded);
+}
+
+void TestGrading::praises_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<QString>("praise");
+
+    const QStringList praises{
+        QStringLiteral("Esatto. Sei eccezionale!!!"), QStringLiteral("OKKKKKKKKKKKKK!!!"),
+        QStringLiteral("F A N T A S T I C O!!!"),     QStringLiteral("M I T I C O!!!"),
+        QStringLiteral("O T T I M O!!!"),             QStringLiteral("SEI UN CAMPIONE!!!"),
+    };
+    for (int draw = 1; draw <= 6; ++draw)
+        QTest::addRow("draw %d", draw) << rFor(draw, 6) << praises[draw - 1];
+    QTest::newRow("r = 0") << 0.0f << praises.first();
+    QTest::newRow("largest r") << std::nextafter(1.0f, 0.0f) << praises.last();
+}
+
+void TestGrading::praises()
+{
+    QFETCH(float, r);
+    QFETCH(QString, praise);
+
+    Game game;
+    game.exercise(1, 1, 3);
+    game.window.txtAnswer->setText(QStringLiteral("2"));
+    game.window.Text3->setText(QStringLiteral("3"));
+    game.platform.randoms = {r};
+    game.window.valutaRisposta();
+    QCOMPARE(game.window.lblMessage->text(), praise);
+}
+
+namespace {
+
+// The fake's dialogs and clock, with the real program's generator.
+class SeededPlatform : public FakePlatform
+{
+public:
+    void randomize(double seed) override { m_real.randomize(seed); }
+    float nextRandom() override { return m_real.nextRandom(); }
+
+private:
+    QtPlatform m_real;
+};
+
+} // namespace
+
+void TestGrading::praisesEquallyFrequent()
+{
+    SeededPlatform platform;
+    Tavola window(&platform);
+    window.Timer1->stop();
+    constexpr int gradings = 60'000;
+    std::map<QString, int> seen;
+    for (int i = 0; i < gradings; ++i) {
+        // Exercises a little over a hundredth of a second apart, each re-seeded.
+        platform.clock = 9 * 3600 + i * 0.013;
+        window.cmdNext_Click();
+        window.txtAnswer->setText(window.Text9->text());
+        window.Text3->setText(window.Text10->text());
+        window.valutaRisposta();
+        ++seen[window.lblMessage->text()];
+    }
+    QCOMPARE(seen.size(), size_t(grading::praiseCount));
+    for (int draw = 1; draw <= grading::praiseCount; ++draw) {
+        const double share = double(seen[grading::praise(draw)]) / gradings;
+        QVERIFY2(share >= 0.15 && share <= 0.184, qPrintable(QStringLiteral("praise %1: %2").arg(draw).arg(share)));
+    }
+}
+
+void TestGrading::countsStopAtTheLimit_data()
+{
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("wrong");
+    QTest::addColumn<bool>("answerRight");
+    QTest::addColumn<QString>("scores");
+
+    QTest::newRow("right count reaches 32767") << 32766 << 0 << true << "32767 0 32767";
+    QTest::newRow("right count at 32767") << 32767 << 0 << true << "32767 0 32767";
+    QTest::newRow("wrong count at 32767") << 0 << 32767 << false << "0 32767 32767";
+    QTest::newRow("total at 32767") << 20000 << 12767 << false << "20000 12767 32767";
+}
+
+void TestGrading::countsStopAtTheLimit()
+{
+    QFETCH(int, right);
+    QFETCH(int, wrong);
+    QFETCH(bool, answerRight);
+    QFETCH(QString, scores);
+
+    Game game;
+    game.exercise(1, 1, 3);
+    game.window.risposteEsatte = qint16(right);
+    game.window.risposteErrate = qint16(wrong);
+    game.window.txtAnswer->setText(answerRight ? QStringLiteral("2") : QStringLiteral("4"));
+    game.window.Text3->setText(answerRight ? QStringLiteral("3") : QStringLiteral("6"));
+    game.window.valutaRisposta();
+
+    // The verdict is shown all the same.
+    QCOMPARE(game.window.lblMessage->text(), answerRight ? fantastico : correctionTwoThirds);
+    QCOMPARE(game.scores(), scores);
+    QCOMPARE(game.window.risposteEsatte + game.window.risposteErrate, 32767);
+}
+
+void TestGrading::accessKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("graded");
+    QTest::addColumn<bool>("newExercise");
+    QTest::addColumn<bool>("exitAsked");
+
+    QTest::newRow("Alt+N during the exercise") << int(Qt::Key_N) << false << false << false;
+    QTest::newRow("Alt+N after grading") << int(Qt::Key_N) << true << true << false;
+    QTest::newRow("Alt+X during the exercise") << int(Qt::Key_X) << false << false << true;
+    QTest::newRow("Alt+X after grading") << int(Qt::Key_X) << true << false << true;
+}
+
+void TestGrading::accessKeys()
+{
+    QFETCH(int, key);
+    QFETCH(bool, graded);
+    QFETCH(bool, newExercise);
+    QFETCH(bool, exitAsked);
+
+    Game game;
+    QVERIFY(game.showActive());
+    Tavola &w = game.window;
+    game.exercise(1, 1, 3);
+    game.type(QStringLiteral("2"));
+    if (graded) {
+        game.type(QStringLiteral("\r3\r"));
+        // Back into the numerator box: the access key must work from there too.
+        Game::clickInto(w.txtAnswer);
+    }
+    QTest::keyClick(w.txtAnswer, Qt::Key(key), Qt::AltModifier);
+
+    if (newExercise) {
+        QTRY_COMPARE(game.platform.seeds.size(), 2);
+        QVERIFY(game.isExerciseOpen());
+        return;
+    }
+    if (exitAsked)
+        QTRY_COMPARE(game.platform.texts(), QStringList{QStringLiteral("Vuoi veramente lasciarmi  ?")});
+    // Nothing typed, nothing pressed: the letter is neither in the box nor a jump to the denominator.
+    QVERIFY(!w.cmdNext->isDown());
+    QCOMPARE(w.txtAnswer->text(), QStringLiteral("2"));
+    QCOMPARE(w.focusWidget(), w.txtAnswer);
+    QCOMPARE(game.platform.seeds.size(), 1);
+}
+
+QTEST_MAIN(TestGrading)
+#include "tst_grading.moc"
