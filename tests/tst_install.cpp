@@ -177,10 +177,15 @@ void TestInstall::icons()
 
     // The game's own picture drawn over the whole square: a rounded corner left
     // clear, the red numerator box above, the green denominator box below.
+    // Small sizes blend the edges a little.
     const auto at = [&](int x, int y) { return image.pixelColor(x * size / 32, y * size / 32); };
+    const auto near = [](const QColor &colour, const QColor &expected) {
+        return qAbs(colour.red() - expected.red()) <= 16 && qAbs(colour.green() - expected.green()) <= 16
+            && qAbs(colour.blue() - expected.blue()) <= 16 && colour.alpha() == 255;
+    };
     QCOMPARE(at(0, 0).alpha(), 0);
-    QCOMPARE(at(8, 8), QColor(255, 0, 0));
-    QCOMPARE(at(8, 23), QColor(0, 128, 0));
+    QVERIFY2(near(at(8, 8), QColor(255, 0, 0)), qPrintable(at(8, 8).name()));
+    QVERIFY2(near(at(8, 23), QColor(0, 128, 0)), qPrintable(at(8, 23).name()));
     QCOMPARE(at(16, 31).alpha(), 255);
 }
 
