@@ -132,6 +132,8 @@ void TestInstall::installedFiles_data()
     QTest::newRow("metainfo") << "share/metainfo/" + appId + ".metainfo.xml" << false;
     QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/" + appId + ".svg" << false;
     QTest::newRow("copyright") << "share/doc/quorvel/copyright" << false;
+    QTest::newRow("changelog") << "share/doc/quorvel/changelog.gz" << false;
+    QTest::newRow("manual page") << "share/man/man1/quorvel.1.gz" << false;
 }
 
 void TestInstall::installedFiles()
