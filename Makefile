@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test package bench clean
 
 all: build
 
@@ -20,6 +20,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the build, in $(BUILD)/.
+package: build
+	./scripts/install-deps package
+	cd $(BUILD) && cpack -G DEB
 
 # Benchmarks, in a release build of their own; never part of the tests.
 bench:

@@ -8,7 +8,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvel"));
-    QApplication::setDesktopFileName(QStringLiteral("quorvel"));
+    // Wayland and the task bar match the window to its desktop entry by this name.
+    QApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
     // The game ends from its own handlers; hiding the window for a new match must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -20,9 +20,24 @@ QPixmap render(const QString &name, int size)
     return pixmap;
 }
 
+// A 32 x 32 pointer whose hot spot stays on the same spot of its picture at any scale.
+QCursor pointer(const QString &name, QPoint hotSpot)
+{
+    const QPixmap picture = render(name, 32);
+    const QPoint spot = images::cursorHotSpot(hotSpot, picture.devicePixelRatio(), QGuiApplication::platformName());
+    return QCursor(picture, spot.x(), spot.y());
+}
+
 } // namespace
 
 namespace images {
+
+QPoint cursorHotSpot(QPoint logical, qreal ratio, const QString &platformName)
+{
+    if (platformName == QLatin1String("xcb"))
+        return logical * ratio;
+    return logical;
+}
 
 QIcon windowIcon()
 {
@@ -30,10 +45,10 @@ QIcon windowIcon()
     return QIcon(QStringLiteral(":/images/icon.svg"));
 }
 
-QCursor handCursor() { return QCursor(render(QStringLiteral("cursor-hand.svg"), 32), 1, 1); }
-QCursor iconCursor() { return QCursor(render(QStringLiteral("cursor-icon.svg"), 32), 16, 16); }
-QCursor exitCursor() { return QCursor(render(QStringLiteral("cursor-exit.svg"), 32), 3, 3); }
-QCursor nameCursor() { return QCursor(render(QStringLiteral("cursor-name.svg"), 32), 0, 0); }
+QCursor handCursor() { return pointer(QStringLiteral("cursor-hand.svg"), QPoint(1, 1)); }
+QCursor iconCursor() { return pointer(QStringLiteral("cursor-icon.svg"), QPoint(16, 16)); }
+QCursor exitCursor() { return pointer(QStringLiteral("cursor-exit.svg"), QPoint(3, 3)); }
+QCursor nameCursor() { return pointer(QStringLiteral("cursor-name.svg"), QPoint(0, 0)); }
 
 QPixmap nextPicture() { return render(QStringLiteral("next.svg"), 32); }
 QPixmap nextPressedPicture() { return render(QStringLiteral("next-pressed.svg"), 32); }

@@ -3,6 +3,8 @@
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
+#include <QPoint>
+#include <QString>
 
 // The window's pictures and mouse pointers, drawn from the SVG files compiled into the program.
 namespace images {
@@ -16,5 +18,11 @@ QPixmap nextPicture();
 QPixmap nextPressedPicture();
 QPixmap nextDisabledPicture();
 QPixmap exitPicture();
+
+// The hot spot to give QCursor for a pointer drawn at `ratio` device pixels per
+// logical pixel. Qt's xcb plugin hands the hot spot to the X server unscaled,
+// beside the picture's device pixels, so on X11 it is scaled here; the other
+// platforms take it in logical pixels.
+QPoint cursorHotSpot(QPoint logical, qreal ratio, const QString &platformName);
 
 } // namespace images

@@ -235,6 +235,20 @@ void Tavola::loadDesign()
     setTabOrder(Text3, sommanumtxt);
     setTabOrder(sommanumtxt, sommadentxt);
 
+    // What a screen reader says for the boxes and buttons; labels are announced by their own text.
+    sommanumtxt->setAccessibleName(QStringLiteral("Numeratore della frazione da semplificare"));
+    sommanumtxt->setAccessibleDescription(QStringLiteral("Il numero sopra la linea della frazione da ridurre ai minimi termini"));
+    sommadentxt->setAccessibleName(QStringLiteral("Denominatore della frazione da semplificare"));
+    sommadentxt->setAccessibleDescription(QStringLiteral("Il numero sotto la linea della frazione da ridurre ai minimi termini"));
+    txtAnswer->setAccessibleName(QStringLiteral("Numeratore della risposta"));
+    txtAnswer->setAccessibleDescription(QStringLiteral("Scrivi il numeratore della frazione ridotta ai minimi termini e premi Invio per passare al denominatore"));
+    Text3->setAccessibleName(QStringLiteral("Denominatore della risposta"));
+    Text3->setAccessibleDescription(QStringLiteral("Scrivi il denominatore della frazione ridotta ai minimi termini e premi Invio per la correzione"));
+    cmdNext->setAccessibleName(QStringLiteral("Nuovo calcolo"));
+    cmdNext->setAccessibleDescription(QStringLiteral("Mostra una nuova frazione da semplificare; si può premere dopo la correzione della risposta"));
+    cmdExit->setAccessibleName(QStringLiteral("Exit, esci dalla gara"));
+    cmdExit->setAccessibleDescription(QStringLiteral("Chiede conferma e termina la gara; se hai battuto il record, il tuo punteggio viene salvato"));
+
     // The countdown ticks once a second; a precise timer keeps the match at ten real minutes.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -1,0 +1,139 @@
+// What a screen reader announces: the boxes and buttons by Italian names that
+// say what each is for, the labels by their own changing text, the buttons'
+// access keys, and nothing of the hidden boxes.
+
+#include "fakeplatform.h"
+
+#include "window/label.h"
+#include "window/picturebutton.h"
+#include "window/surface.h"
+#include "window/tavola.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+QAccessibleInterface *announced(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void boxesAndButtons_data();
+    void boxesAndButtons();
+    void labelsAnnounceTheirOwnText_data();
+    void labelsAnnounceTheirOwnText();
+    void buttonsAnnounceTheirAccessKeys();
+    void hiddenBoxesAreNotShown();
+};
+
+void TestAccessibility::boxesAndButtons_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+
+    const int box = QAccessible::EditableText, button = QAccessible::Button;
+    QTest::newRow("sommanumtxt") << "sommanumtxt" << box << "Numeratore della frazione da semplificare"
+                                 << "Il numero sopra la linea della frazione da ridurre ai minimi termini";
+    QTest::newRow("sommadentxt") << "sommadentxt" << box << "Denominatore della frazione da semplificare"
+                                 << "Il numero sotto la linea della frazione da ridurre ai minimi termini";
+    QTest::newRow("txtAnswer") << "txtAnswer" << box << "Numeratore della risposta"
+                               << "Scrivi il numeratore della frazione ridotta ai minimi termini e premi Invio per passare al denominatore";
+    QTest::newRow("Text3") << "Text3" << box << "Denominatore della risposta"
+                           << "Scrivi il denominatore della frazione ridotta ai minimi termini e premi Invio per la correzione";
+    QTest::newRow("cmdNext") << "cmdNext" << button << "Nuovo calcolo"
+                             << "Mostra una nuova frazione da semplificare; si può premere dopo la correzione della risposta";
+    QTest::newRow("cmdExit") << "cmdExit" << button << "Exit, esci dalla gara"
+                             << "Chiede conferma e termina la gara; se hai battuto il record, il tuo punteggio viene salvato";
+}
+
+void TestAccessibility::boxesAndButtons()
+{
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+
+    FakePlatform platform;
+    Tavola window(&platform);
+    QAccessibleInterface *face = announced(window.surface->findChild<QWidget *>(control));
+    QVERIFY(face);
+    QCOMPARE(int(face->role()), role);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    QCOMPARE(face->text(QAccessible::Description), description);
+    // The tool tip stays the tool tip: the description does not replace it.
+    if (control == QLatin1String("txtAnswer"))
+        QCOMPARE(window.txtAnswer->toolTip(), QStringLiteral("Inserisci il risultato e  premi il tasto  Invio"));
+}
+
+void TestAccessibility::labelsAnnounceTheirOwnText_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("designText");
+    QTest::addColumn<QString>("laterText");
+
+    QTest::newRow("clock") << "lblconto" << "00.00.00" << "00:09:59";
+    QTest::newRow("message") << "lblMessage" << "" << "Bravo!";
+    QTest::newRow("score") << "lblScore" << "0" << "12";
+    QTest::newRow("wrong answers") << "lblScore1" << "0" << "3";
+    QTest::newRow("player") << "lblnome1" << "" << "Anna";
+    QTest::newRow("record holder") << "lblnome" << "" << "Marco";
+    QTest::newRow("heading") << "Label11" << "Tempo restante" << "Tempo restante";
+    QTest::newRow("record heading") << "Label12" << "Il record  è di " << "Il record  è di ";
+}
+
+void TestAccessibility::labelsAnnounceTheirOwnText()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, designText);
+    QFETCH(QString, laterText);
+
+    FakePlatform platform;
+    Tavola window(&platform);
+    auto *control = window.surface->findChild<Label *>(label);
+    QVERIFY(control);
+    QAccessibleInterface *face = announced(control);
+    QCOMPARE(int(face->role()), int(QAccessible::StaticText));
+    QCOMPARE(face->text(QAccessible::Name), designText);
+    control->setText(laterText);
+    QCOMPARE(face->text(QAccessible::Name), laterText);
+}
+
+void TestAccessibility::buttonsAnnounceTheirAccessKeys()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    const struct { PictureButton *button; QString keys; } rows[] = {
+        {window.cmdNext, QStringLiteral("Alt+N")},
+        {window.cmdExit, QStringLiteral("Alt+X")},
+    };
+    for (const auto &row : rows) {
+        QAccessibleActionInterface *actions = announced(row.button)->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->keyBindingsForAction(QAccessibleActionInterface::pressAction()), QStringList{row.keys});
+    }
+}
+
+void TestAccessibility::hiddenBoxesAreNotShown()
+{
+    FakePlatform platform;
+    Tavola window(&platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (QLineEdit *hidden : {window.Text1, window.Text2, window.Text5, window.Text6, window.Text9, window.Text10})
+        QVERIFY2(announced(hidden)->state().invisible, qPrintable(hidden->objectName()));
+    QVERIFY(!announced(window.txtAnswer)->state().invisible);
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
