@@ -2,7 +2,6 @@
 // writing under crashes, two copies leaving together, and failures.
 
 #include "fakeplatform.h"
-#include "grading/number_reading.h"
 #include "record_writer.h"
 
 #include "platform/qtplatform.h"
@@ -85,8 +84,8 @@ private slots:
 
     void lineBytes_data();
     void lineBytes();
-    void lenientReading_data();
-    void lenientReading();
+    void recordScore_data();
+    void recordScore();
     void firstRunCreatesEmptyFiles();
     void startLeavesExistingBytesUntouched();
     void leaving_data();
@@ -130,7 +129,7 @@ void TestRecords::lineBytes()
         QCOMPARE(records::decodeRecordText(bytes), text + QStringLiteral("\r\n"));
 }
 
-void TestRecords::lenientReading_data()
+void TestRecords::recordScore_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("number");
@@ -152,11 +151,11 @@ void TestRecords::lenientReading_data()
     QTest::newRow("too large") << QStringLiteral("1e999") << qInf();
 }
 
-void TestRecords::lenientReading()
+void TestRecords::recordScore()
 {
     QFETCH(QString, text);
     QFETCH(double, number);
-    QCOMPARE(lenientNumber(text), number);
+    QCOMPARE(records::recordScore(text), number);
 }
 
 void TestRecords::firstRunCreatesEmptyFiles()
