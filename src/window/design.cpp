@@ -225,8 +225,11 @@ void Tavola::loadDesign()
     Text6 = makeTextBox(surface, "Text6", twipsRect(4920, 2040, 1455, 855), QStringLiteral("6"), times36);
     Text9 = makeTextBox(surface, "Text9", twipsRect(2640, 240, 1815, 1215), QStringLiteral("9"), arial48);
     Text10 = makeTextBox(surface, "Text10", twipsRect(2640, 1800, 1815, 1185), QStringLiteral("10"), arial48);
-    for (QLineEdit *hidden : {Text1, Text2, Text5, Text6, Text9, Text10})
+    for (QLineEdit *hidden : {Text1, Text2, Text5, Text6, Text9, Text10}) {
         hidden->setVisible(false);
+        // They hold the expected answer: a screen reader must not read it out.
+        hidden->setEchoMode(QLineEdit::NoEcho);
+    }
 
     // Keyboard order: the only controls that take the focus.
     setTabOrder(cmdExit, cmdNext);
