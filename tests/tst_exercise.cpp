@@ -35,6 +35,7 @@ private slots:
     void searchRefusesAValueNoFractionMatches();
     void draws_data();
     void draws();
+    void factorDraws();
     void keptDenominator_data();
     void keptDenominator();
     void everyPossibleExercise();
@@ -108,6 +109,13 @@ void TestExercise::draws()
     QFETCH(int, n);
     QFETCH(int, expected);
     QCOMPARE(draws::wholeNumber(r, n), expected);
+}
+
+void TestExercise::factorDraws()
+{
+    QCOMPARE(draws::factor(0.0f), 2);
+    QCOMPARE(draws::factor(std::nextafter(1.0f, 0.0f)), 7);
+    QCOMPARE(draws::factor(0.5f), 5);
 }
 
 void TestExercise::keptDenominator_data()
