@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-sanitize bench clean
+.PHONY: all deps configure build run test test-sanitize bench fuzz clean
 
 all: build
 
@@ -43,5 +43,10 @@ bench:
 	cmake --build build-bench -j $(JOBS)
 	./bench/run build-bench
 
+# Every fuzz target for FUZZ_SECONDS each, in a clang build of its own (fuzz/run).
+FUZZ_SECONDS ?= 60
+fuzz:
+	./fuzz/run all $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) build-bench $(SANITIZE)
+	rm -rf $(BUILD) build-bench $(SANITIZE) build-fuzz
