@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test package bench clean
+.PHONY: all deps configure build run test test-sanitize package bench fuzz clean
 
 all: build
 
@@ -26,6 +26,21 @@ package: build
 	./scripts/install-deps package
 	cd $(BUILD) && cpack -G DEB
 
+# The whole suite once more, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# in a folder of its own. Any report ends its test with a failure. Suppressions
+# may only name system libraries, in tests/sanitizers/lsan.supp.
+SANITIZE = build-sanitize
+SANITIZE_FLAGS = -O1 -g -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+SANITIZE_ENV = ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+	UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" \
+		"-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
+	cmake --build $(SANITIZE) -j $(JOBS)
+	cd $(SANITIZE) && QT_QPA_PLATFORM=offscreen $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
+
 # Benchmarks, in a release build of their own; never part of the tests.
 bench:
 	./scripts/install-deps bench
@@ -33,5 +48,10 @@ bench:
 	cmake --build build-bench -j $(JOBS)
 	./bench/run build-bench
 
+# Every fuzz target for FUZZ_SECONDS each, in a clang build of its own (fuzz/run).
+FUZZ_SECONDS ?= 60
+fuzz:
+	./fuzz/run all $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) build-bench
+	rm -rf $(BUILD) build-bench $(SANITIZE) build-fuzz

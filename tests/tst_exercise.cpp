@@ -87,6 +87,10 @@ void TestExercise::searchRefusesAValueNoFractionMatches()
     QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(std::nan(""), n, d));
     // With the default bound it still ends, and with a clear error.
     QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(0.1 + 0.2, n, d));
+    // At d = 2147483 this x puts the numerator on the largest 32-bit number, still
+    // below x, so the next pass would add one to it: the search gives up there
+    // instead of overflowing (the sanitizer build would stop on the overflow).
+    QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(2147483647.4 / 2147483, n, d));
 }
 
 void TestExercise::draws_data()

@@ -21,7 +21,9 @@ void Tavola::AvviaConto()
 
 void Tavola::Timer1_Timer()
 {
-    if (ticksHeld())
+    // A tick while the countdown is not running, as after it has run out, is
+    // none: it must not ask again whether to leave, nor say "Tempo scaduto" again.
+    if (!Timer1->isActive() || ticksHeld())
         return;
     const HoldTicks hold(this);
 

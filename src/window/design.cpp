@@ -202,7 +202,13 @@ void Tavola::loadDesign()
     cmdExit->setToolTip(QStringLiteral("Allora ti arrendi?"));
     cmdExit->setCursor(images::exitCursor());
     // A click, Enter or the space bar on the focused button, or its access key.
-    connect(cmdNext, &QPushButton::clicked, this, &Tavola::cmdNext_Click);
+    // An access key presses its button 100 ms later. If Enter or a click made the
+    // next exercise meanwhile, the button is disabled when that press lands, and
+    // it must not throw away the exercise the pupil has just been given.
+    connect(cmdNext, &QPushButton::clicked, this, [this] {
+        if (cmdNext->isEnabled())
+            cmdNext_Click();
+    });
     connect(cmdExit, &QPushButton::clicked, this, &Tavola::cmdExit_Click);
 
     // The record line.
