@@ -1,0 +1,33 @@
+// Fuzz target: reading a record file's bytes (records/record_text.h and the
+// score reading of records/record_store.h). Whatever a damaged file holds, every
+// byte becomes one character, the score read from it is a number, and storing
+// the text again gives back the same bytes, line end added, except where the
+// code page has no character for a byte.
+
+#include "fuzz_check.h"
+#include "record_store.h"
+#include "record_text.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cmath>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString text = records::decodeRecordText(bytes);
+    fuzzCheck(text.size() == bytes.size(), "one character per byte", data, size);
+    fuzzCheck(!std::isnan(records::recordScore(text)), "the score is a number", data, size);
+
+    const QByteArray again = records::encodeRecordLine(text);
+    fuzzCheck(again.size() == bytes.size() + 2 && again.endsWith("\r\n"), "one byte per character, then CR LF",
+              data, size);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (again[i] != bytes[i])
+            fuzzCheck(again[i] == '?' && text[i] == QChar::ReplacementCharacter,
+                      "the same bytes back, or \"?\" for a byte with no character", data, size);
+    }
+    return 0;
+}
