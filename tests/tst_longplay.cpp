@@ -72,15 +72,15 @@ struct Match {
         window.valutaRisposta();
     }
 
-    // The same through the keys, from a graded answer: Enter for the next
-    // exercise, the numerator, Enter, the denominator, Enter.
+    // The same through the keys, as a pupil plays: the numerator, Enter, the
+    // denominator, Enter, and Enter again on "Nuovo calcolo" for the next one.
     void answerByKeys(bool right)
     {
-        QTest::keyClick(window.cmdNext, Qt::Key_Return);
         QTest::keyClicks(window.txtAnswer, right ? window.Text9->text() : QStringLiteral("0"));
         QTest::keyClick(window.txtAnswer, Qt::Key_Return);
         QTest::keyClicks(window.Text3, window.Text10->text());
         QTest::keyClick(window.Text3, Qt::Key_Return);
+        QTest::keyClick(window.cmdNext, Qt::Key_Return);
     }
 
     QString scores() const
@@ -183,9 +183,8 @@ void TestLongPlay::ticksBeforeStartUpDoNothing()
 
 void TestLongPlay::hundredThousandAnswers()
 {
-    // Through the handlers, with one answer in a hundred typed on the keys:
-    // every answer through the keys would take minutes, and the keys are the
-    // storm's to test.
+    // Every answer is typed on the keys, through the window's Enter routing:
+    // about 6 s on 2 cores, 35 s in the sanitizer build.
     constexpr int answers = 100'000;
     constexpr int warmUp = 5'000;
     constexpr int limit = 32767;
@@ -199,10 +198,7 @@ void TestLongPlay::hundredThousandAnswers()
     int right = 0, wrong = 0;
     for (int i = 0; i < answers; ++i) {
         const bool isRight = i % 3 != 0;
-        if (i % 100 == 99)
-            match.answerByKeys(isRight);
-        else
-            match.answer(isRight);
+        match.answerByKeys(isRight);
         if (right + wrong < limit)
             ++(isRight ? right : wrong);
 
@@ -212,7 +208,6 @@ void TestLongPlay::hundredThousandAnswers()
         }
         if (i == warmUp)
             residentAfterWarmUp = residentKilobytes();
-
     }
     runEventLoopOnce();
     const long residentAtEnd = residentKilobytes();
