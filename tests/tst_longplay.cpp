@@ -2,7 +2,7 @@
 // of 100,000 answers. Nothing crashes, nothing is asked twice, the counts stop
 // at their limit without wrapping, and the memory the game holds stays flat.
 
-#include "fakeplatform.h"
+#include "startedmatch.h"
 
 #include "window/label.h"
 #include "window/picturebutton.h"
@@ -36,25 +36,8 @@ public:
     void randomize(double) override {}
 };
 
-// A match after start-up, shown and active.
-struct Match {
-    ForgetfulPlatform platform;
-    Tavola window{&platform};
-
-    Match()
-    {
-        platform.inputs = {QStringLiteral("Anna")};
-        window.Form_Load();
-        window.show();
-        QApplication::setActiveWindow(&window);
-    }
-
-    void ticks(int n)
-    {
-        for (int i = 0; i < n; ++i)
-            window.Timer1_Timer();
-    }
-
+// A match after start-up, with the steps long play repeats.
+struct Match : StartedMatch<ForgetfulPlatform> {
     // Tick 601 finds the clock at 00:00:00; the pupil stays.
     void runOut()
     {

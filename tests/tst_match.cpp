@@ -1,6 +1,6 @@
 // A match: start-up, the countdown, a new match and the help.
 
-#include "fakeplatform.h"
+#include "startedmatch.h"
 
 #include "help/help_text.h"
 #include "platform/italian.h"
@@ -32,24 +32,9 @@ const QString instructions[] = {
 const QString leaving = QStringLiteral("Vuoi veramente lasciarmi  ?");
 const QString timeUp = QStringLiteral("Tempo scaduto");
 
-// A window after start-up, shown and active, as the pupil finds it.
-struct Match {
-    FakePlatform platform;
-    Tavola window{&platform};
-
-    explicit Match(const QString &name = QStringLiteral("Anna"))
-    {
-        platform.inputs = {name};
-        window.Form_Load();
-        window.show();
-        QApplication::setActiveWindow(&window);
-    }
-
-    void ticks(int n)
-    {
-        for (int i = 0; i < n; ++i)
-            window.Timer1_Timer();
-    }
+// A window after start-up, with its record files at hand.
+struct Match : StartedMatch<> {
+    using StartedMatch::StartedMatch;
 
     QByteArray recordBytes(const char *file) const
     {
