@@ -7,6 +7,8 @@
 // its labels as Label pointers, so every caption change goes through here.
 class Label : public QLabel
 {
+    Q_OBJECT
+
 public:
     using QLabel::QLabel;
 

@@ -7,6 +7,8 @@
 // while it is held down or disabled.
 class PictureButton : public QPushButton
 {
+    Q_OBJECT
+
 public:
     using QPushButton::QPushButton;
 

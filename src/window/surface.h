@@ -10,6 +10,8 @@
 // cleared or the background colour is set, as a persistent drawing would.
 class Surface : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit Surface(QWidget *parent = nullptr);
 
