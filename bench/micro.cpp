@@ -54,7 +54,7 @@ struct ShownWindow {
     {
         window.Form_Load();
         window.show();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
         if (!QTest::qWaitForWindowExposed(&window))
             qFatal("the window was never shown");
         window.Timer1->stop();

@@ -113,7 +113,7 @@ void TestEndToEnd::wholeMatch()
         platform.setDialogParent(&window);
         window.Form_Load();
         window.show();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
 
         QCOMPARE(pupil.seen, (QStringList{

@@ -3,7 +3,7 @@
 #include "fakeplatform.h"
 #include "window/tavola.h"
 
-#include <QApplication>
+#include <QTest>
 
 // A window after start-up, shown and active, as the pupil finds it; the
 // countdown's ticks are driven by the test.
@@ -17,7 +17,9 @@ struct StartedMatch {
         platform.inputs = {name};
         window.Form_Load();
         window.show();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            qFatal("the window never became active");
     }
 
     void ticks(int n)
