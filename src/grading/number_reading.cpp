@@ -70,8 +70,10 @@ double lenientNumber(const QString &text)
 
 std::optional<double> strictNumber(const QString &text, const QLocale &locale)
 {
+    QLocale reading = locale;
+    reading.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double value = locale.toDouble(text.trimmed(), &ok);
+    const double value = reading.toDouble(text.trimmed(), &ok);
     if (!ok)
         return std::nullopt;
     return value;

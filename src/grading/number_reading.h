@@ -16,5 +16,8 @@
 double lenientNumber(const QString &text);
 
 // The strict reading: the whole text, blanks around it allowed, must be one
-// number written in the locale's format. Nothing when it is not.
+// number written in the locale's format: its digits, sign, decimal separator
+// and exponent. Group separators are refused ("1.000" is no number in Italian),
+// since Qt versions disagree on where they may stand and no answer needs them.
+// Nothing when it is not a number.
 std::optional<double> strictNumber(const QString &text, const QLocale &locale = QLocale::system());
