@@ -1,6 +1,8 @@
 # The README's commands. Each one installs what is missing, configures and builds first.
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
+# CI (CI=true) turns every compiler warning into an error.
+WERROR ?= $(if $(CI),ON,OFF)
 
 .PHONY: all deps configure build run test test-sanitize package bench fuzz clean
 
@@ -10,7 +12,7 @@ deps:
 	./scripts/install-deps
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -36,7 +38,7 @@ SANITIZE_ENV = ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:dete
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
 
 test-sanitize: deps
-	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" \
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR) "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" \
 		"-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && QT_QPA_PLATFORM=offscreen $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
