@@ -4,7 +4,7 @@ JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 # CI (CI=true) turns every compiler warning into an error.
 WERROR ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build run test test-sanitize package bench fuzz clean
+.PHONY: all deps configure build run test test-sanitize soak package bench fuzz clean
 
 all: build
 
@@ -22,6 +22,14 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The storm of tst_storm with SOAK_RUNS fresh random seeds, on request; the
+# suite itself always plays the same storm.
+SOAK_RUNS ?= 50
+soak: build
+	cd $(BUILD) && for i in $$(seq $(SOAK_RUNS)); do \
+		QT_QPA_PLATFORM=offscreen QUORVEL_STORM_SEED=random tests/tst_storm -silent pupilPressesEverything || exit 1; \
+	done
 
 # A Debian package of the build, in $(BUILD)/.
 package: build
