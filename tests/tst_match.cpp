@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -53,6 +54,8 @@ private slots:
     void startUpTexts_data();
     void startUpTexts();
     void noTickDuringStartUp();
+    void startUpMessagesTakeNoTime_data();
+    void startUpMessagesTakeNoTime();
     void stateAfterStartUp();
     void tickTimeline_data();
     void tickTimeline();
@@ -119,6 +122,36 @@ void TestMatch::noTickDuringStartUp()
     window.Form_Load();
     QCOMPARE(timerOn, QList<bool>(6, false));
     QVERIFY(window.Timer1->isActive());
+}
+
+void TestMatch::startUpMessagesTakeNoTime_data()
+{
+    QTest::addColumn<bool>("folderUnusable");
+    QTest::newRow("record folder unusable") << true;
+    QTest::newRow("score file unreadable") << false;
+}
+
+// Qt delivers ticks inside modal boxes. A message about the record, shown by
+// start-up once the clock is set, took seconds off the match and left the
+// clock and the seconds left apart.
+void TestMatch::startUpMessagesTakeNoTime()
+{
+    QFETCH(bool, folderUnusable);
+    FakePlatform platform;
+    if (folderUnusable)
+        platform.recordDirError = QStringLiteral("non è una cartella");
+    else
+        QVERIFY(QDir(platform.recordDir).mkdir(QStringLiteral("quorvrec.txt")));
+    Tavola window(&platform);
+    platform.whileOpen = [&](const FakePlatform::Dialog &) { window.Timer1_Timer(); };
+    window.Form_Load();
+    QCOMPARE(platform.dialogs.size(), 7);
+    QVERIFY(platform.dialogs.last().text.startsWith(QStringLiteral("Non posso")));
+    QCOMPARE(window.lblconto->text(), QStringLiteral("00:10:00"));
+    QCOMPARE(window.secondiRestanti, 600);
+    window.Timer1_Timer();
+    QCOMPARE(window.lblconto->text(), QStringLiteral("00:09:59"));
+    QCOMPARE(window.secondiRestanti, 599);
 }
 
 void TestMatch::stateAfterStartUp()
