@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -72,6 +73,8 @@ private slots:
     void help_data();
     void help();
     void italianDialogs();
+    void typedTextIsShownAsTyped_data();
+    void typedTextIsShownAsTyped();
 };
 
 void TestMatch::startUpTexts_data()
@@ -486,6 +489,37 @@ void TestMatch::italianDialogs()
     QCOMPARE(inputButtons, (QStringList{"Annulla", "OK"}));
     QTimer::singleShot(0, [] { qobject_cast<QInputDialog *>(QApplication::activeModalWidget())->reject(); });
     QCOMPARE(platform.inputBox(QStringLiteral("Come ti chiami?"), QStringLiteral("Quorvel")), QString());
+}
+
+void TestMatch::typedTextIsShownAsTyped_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("tags") << "<b>Ugo</b>";
+    QTest::newRow("less than") << "Anna <3";
+    QTest::newRow("two blanks by a tag") << "<i>Anna</i>  Ugo";
+}
+
+// A message box guessed whether its text was HTML: a name that looked like it
+// lost its tags, what followed a "<", or one of two blanks.
+void TestMatch::typedTextIsShownAsTyped()
+{
+    QFETCH(QString, name);
+    QtPlatform platform;
+    const QString text = help::message(name);
+    QString shown;
+    Qt::TextFormat format = Qt::RichText;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        shown = label->text();
+        format = label->textFormat();
+        box->accept();
+    });
+    platform.messageBox(text, Platform::OkOnly, design::appTitle);
+    QCOMPARE(shown, text);
+    QCOMPARE(format, Qt::PlainText);
 }
 
 QTEST_MAIN(TestMatch)

@@ -16,6 +16,8 @@ int QtPlatform::messageBox(const QString &text, int style, const QString &title)
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(title);
+    // The text may hold a name as typed or a file's content: never read it as HTML.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     if (style & YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
