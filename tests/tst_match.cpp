@@ -347,6 +347,9 @@ void TestMatch::newMatch()
 
     QCOMPARE(&match.window, same);
     QVERIFY(match.window.isVisible());
+    // Shown again at the same size, with no resize, it must look as a first start leaves it.
+    QCOMPARE(match.window.windowTitle(), QString(60, QLatin1Char(' ')) + design::title);
+    QTRY_COMPARE(QApplication::focusWidget(), match.window.txtAnswer);
     QCOMPARE(match.window.lblnome1->text(), QStringLiteral("Bruno"));
     QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:10:00"));
     QVERIFY(match.window.Timer1->isActive());
