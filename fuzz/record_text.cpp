@@ -17,11 +17,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString text = records::decodeRecordText(bytes);
+    const std::optional<QString> decoded = records::decodeRecordText(bytes);
+    fuzzCheck(decoded.has_value(), "this Qt converts windows-1252", data, size);
+    const QString text = *decoded;
     fuzzCheck(text.size() == bytes.size(), "one character per byte", data, size);
     fuzzCheck(!std::isnan(records::recordScore(text)), "the score is a number", data, size);
 
-    const QByteArray again = records::encodeRecordLine(text);
+    const std::optional<QByteArray> encoded = records::encodeRecordLine(text);
+    fuzzCheck(encoded.has_value(), "this Qt converts windows-1252", data, size);
+    const QByteArray again = *encoded;
     fuzzCheck(again.size() == bytes.size() + 2 && again.endsWith("\r\n"), "one byte per character, then CR LF",
               data, size);
     for (qsizetype i = 0; i < bytes.size(); ++i) {

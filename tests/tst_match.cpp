@@ -13,8 +13,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -53,6 +55,8 @@ private slots:
     void startUpTexts_data();
     void startUpTexts();
     void noTickDuringStartUp();
+    void startUpMessagesTakeNoTime_data();
+    void startUpMessagesTakeNoTime();
     void stateAfterStartUp();
     void tickTimeline_data();
     void tickTimeline();
@@ -69,6 +73,8 @@ private slots:
     void help_data();
     void help();
     void italianDialogs();
+    void typedTextIsShownAsTyped_data();
+    void typedTextIsShownAsTyped();
 };
 
 void TestMatch::startUpTexts_data()
@@ -119,6 +125,36 @@ void TestMatch::noTickDuringStartUp()
     window.Form_Load();
     QCOMPARE(timerOn, QList<bool>(6, false));
     QVERIFY(window.Timer1->isActive());
+}
+
+void TestMatch::startUpMessagesTakeNoTime_data()
+{
+    QTest::addColumn<bool>("folderUnusable");
+    QTest::newRow("record folder unusable") << true;
+    QTest::newRow("score file unreadable") << false;
+}
+
+// Qt delivers ticks inside modal boxes. A message about the record, shown by
+// start-up once the clock is set, took seconds off the match and left the
+// clock and the seconds left apart.
+void TestMatch::startUpMessagesTakeNoTime()
+{
+    QFETCH(bool, folderUnusable);
+    FakePlatform platform;
+    if (folderUnusable)
+        platform.recordDirError = QStringLiteral("non è una cartella");
+    else
+        QVERIFY(QDir(platform.recordDir).mkdir(QStringLiteral("quorvrec.txt")));
+    Tavola window(&platform);
+    platform.whileOpen = [&](const FakePlatform::Dialog &) { window.Timer1_Timer(); };
+    window.Form_Load();
+    QCOMPARE(platform.dialogs.size(), 7);
+    QVERIFY(platform.dialogs.last().text.startsWith(QStringLiteral("Non posso")));
+    QCOMPARE(window.lblconto->text(), QStringLiteral("00:10:00"));
+    QCOMPARE(window.secondiRestanti, 600);
+    window.Timer1_Timer();
+    QCOMPARE(window.lblconto->text(), QStringLiteral("00:09:59"));
+    QCOMPARE(window.secondiRestanti, 599);
 }
 
 void TestMatch::stateAfterStartUp()
@@ -311,6 +347,9 @@ void TestMatch::newMatch()
 
     QCOMPARE(&match.window, same);
     QVERIFY(match.window.isVisible());
+    // Shown again at the same size, with no resize, it must look as a first start leaves it.
+    QCOMPARE(match.window.windowTitle(), QString(60, QLatin1Char(' ')) + design::title);
+    QTRY_COMPARE(QApplication::focusWidget(), match.window.txtAnswer);
     QCOMPARE(match.window.lblnome1->text(), QStringLiteral("Bruno"));
     QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:10:00"));
     QVERIFY(match.window.Timer1->isActive());
@@ -453,6 +492,37 @@ void TestMatch::italianDialogs()
     QCOMPARE(inputButtons, (QStringList{"Annulla", "OK"}));
     QTimer::singleShot(0, [] { qobject_cast<QInputDialog *>(QApplication::activeModalWidget())->reject(); });
     QCOMPARE(platform.inputBox(QStringLiteral("Come ti chiami?"), QStringLiteral("Quorvel")), QString());
+}
+
+void TestMatch::typedTextIsShownAsTyped_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("tags") << "<b>Ugo</b>";
+    QTest::newRow("less than") << "Anna <3";
+    QTest::newRow("two blanks by a tag") << "<i>Anna</i>  Ugo";
+}
+
+// A message box guessed whether its text was HTML: a name that looked like it
+// lost its tags, what followed a "<", or one of two blanks.
+void TestMatch::typedTextIsShownAsTyped()
+{
+    QFETCH(QString, name);
+    QtPlatform platform;
+    const QString text = help::message(name);
+    QString shown;
+    Qt::TextFormat format = Qt::RichText;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        shown = label->text();
+        format = label->textFormat();
+        box->accept();
+    });
+    platform.messageBox(text, Platform::OkOnly, design::appTitle);
+    QCOMPARE(shown, text);
+    QCOMPARE(format, Qt::PlainText);
 }
 
 QTEST_MAIN(TestMatch)

@@ -9,9 +9,9 @@
 #include <QLineEdit>
 #include <QTimer>
 
+// Sets the clock to ten minutes. Start-up starts Timer1 once it has finished.
 void Tavola::AvviaConto()
 {
-    Timer1->start();
     ore = 0;
     minuti = 10;
     secondi = 0;

@@ -12,10 +12,20 @@
 #include <bit>
 #include <filesystem>
 
+QWidget *QtPlatform::dialogParent() const
+{
+    // While the window is hidden, at start-up and at a new match, a box goes in the
+    // middle of the screen: Qt would centre it on the hidden window's last place,
+    // which differs between a first start and a new match.
+    return m_parent && m_parent->isVisible() ? m_parent : nullptr;
+}
+
 int QtPlatform::messageBox(const QString &text, int style, const QString &title)
 {
-    QMessageBox box(m_parent);
+    QMessageBox box(dialogParent());
     box.setWindowTitle(title);
+    // The text may hold a name as typed or a file's content: never read it as HTML.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     if (style & YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -36,7 +46,7 @@ int QtPlatform::messageBox(const QString &text, int style, const QString &title)
 QString QtPlatform::inputBox(const QString &prompt, const QString &title)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal,
+    const QString text = QInputDialog::getText(dialogParent(), title, prompt, QLineEdit::Normal,
                                                QString(), &ok);
     return ok ? text : QString();
 }

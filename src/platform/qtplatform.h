@@ -22,6 +22,8 @@ public:
     QString recordDirectory(QString *error) override;
 
 private:
+    QWidget *dialogParent() const;
+
     QWidget *m_parent = nullptr;
     std::mt19937 m_generator{std::random_device{}()};
 };

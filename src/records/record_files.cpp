@@ -16,6 +16,8 @@ namespace records {
 namespace {
 
 const QString notAFile = QStringLiteral("non è un file normale");
+const QString noCodePage = QStringLiteral("questa versione di Qt non sa convertire la codifica %1 (manca ICU)")
+                               .arg(QLatin1String(codePage));
 
 bool isRegularFile(const QString &path)
 {
@@ -61,7 +63,10 @@ FileText readWholeFile(const QString &path, qint64 limit)
     const QByteArray bytes = file.read(limit);
     if (file.error() != QFileDevice::NoError)
         return {QString(), Failure{Failure::Read, path, file.errorString()}};
-    return {decodeRecordText(bytes), std::nullopt};
+    const std::optional<QString> text = decodeRecordText(bytes);
+    if (!text)
+        return {QString(), Failure{Failure::Read, path, noCodePage}};
+    return {*text, std::nullopt};
 }
 
 std::optional<Failure> writeRecordFiles(const QString &dir, const QString &scoreText,
@@ -69,10 +74,13 @@ std::optional<Failure> writeRecordFiles(const QString &dir, const QString &score
 {
     const QString scorePath = dir + scoreFileName;
     const QString namePath = dir + nameFileName;
+    const std::optional<QByteArray> scoreLine = encodeRecordLine(scoreText);
+    const std::optional<QByteArray> nameLine = encodeRecordLine(nameText);
+    if (!scoreLine || !nameLine)
+        return Failure{Failure::Write, scorePath, noCodePage};
     QSaveFile scoreFile(scorePath);
     QSaveFile nameFile(namePath);
-    const std::array writes{std::pair{&scoreFile, encodeRecordLine(scoreText)},
-                            std::pair{&nameFile, encodeRecordLine(nameText)}};
+    const std::array writes{std::pair{&scoreFile, *scoreLine}, std::pair{&nameFile, *nameLine}};
 
     // Until a commit, the new contents live in temporary files that are thrown
     // away on the way out, and the old files are untouched.

@@ -7,18 +7,19 @@ namespace records {
 
 namespace {
 
-constexpr auto codePage = "windows-1252";
 // What the converter puts in place of a character the code page lacks.
 constexpr char converterSubstitute = '\x1a';
 
 } // namespace
 
-QByteArray encodeRecordLine(const QString &text)
+std::optional<QByteArray> encodeRecordLine(const QString &text, const char *encoding)
 {
     // Character by character, so that a character the code page cannot hold
     // becomes "?" (as the code page's own conversion writes it) rather than the
     // converter's control byte 0x1A.
-    QStringEncoder encoder(codePage, QStringConverter::Flag::Stateless);
+    QStringEncoder encoder(encoding, QStringConverter::Flag::Stateless);
+    if (!encoder.isValid())
+        return std::nullopt;
     QByteArray bytes;
     bytes.reserve(text.size() + 2);
     for (qsizetype i = 0; i < text.size();) {
@@ -35,11 +36,13 @@ QByteArray encodeRecordLine(const QString &text)
     return bytes;
 }
 
-QString decodeRecordText(const QByteArray &bytes)
+std::optional<QString> decodeRecordText(const QByteArray &bytes, const char *encoding)
 {
     // Every one of the 256 bytes has a character in this code page.
-    QStringDecoder decoder(codePage, QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes);
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    if (!decoder.isValid())
+        return std::nullopt;
+    return QString(decoder.decode(bytes));
 }
 
 } // namespace records

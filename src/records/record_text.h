@@ -3,14 +3,22 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace records {
 
-// A record file holds one line in the Western 8-bit code page (windows-1252):
-// the text, one byte per character, then CR LF. Other copies of the game read
-// these exact bytes.
-QByteArray encodeRecordLine(const QString &text);
+// The Western 8-bit code page of the record files. Qt 6 converts it only
+// through ICU: a Qt built without ICU has no converter for it.
+inline constexpr char codePage[] = "windows-1252";
+
+// A record file holds one line in the code page: the text, one byte per
+// character, then CR LF. Other copies of the game read these exact bytes.
+// Nothing when this Qt cannot convert to `encoding`: a record is then not
+// written at all, rather than as a line of "?".
+std::optional<QByteArray> encodeRecordLine(const QString &text, const char *encoding = codePage);
 
 // The characters of a record file's bytes, every byte kept (line end included).
-QString decodeRecordText(const QByteArray &bytes);
+// Nothing when this Qt cannot convert from `encoding`, rather than empty text.
+std::optional<QString> decodeRecordText(const QByteArray &bytes, const char *encoding = codePage);
 
 } // namespace records

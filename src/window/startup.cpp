@@ -34,6 +34,10 @@ void Tavola::Form_Load()
     lblconto->setText(countdown::clockText(ore, minuti, secondi));
 
     cmdNext_Click();
+
+    // The countdown starts only now. Qt delivers ticks inside modal boxes, so a
+    // message about the record above would otherwise take time off the match.
+    Timer1->start();
 }
 
 void Tavola::Form_Activate()

@@ -23,8 +23,12 @@ bool Tavola::event(QEvent *event)
     // Activation puts the focus into the numerator box once per showing of the
     // window; coming back from one of the game's own message boxes is not a new
     // activation and must not pull the focus away from "Nuovo calcolo".
-    if (event->type() == QEvent::Show)
+    if (event->type() == QEvent::Show) {
         m_activationPending = true;
+        // A window shown again at the same size (a new match) gets no resize
+        // event, yet its caption must be the one a first showing gives it.
+        Form_Resize();
+    }
     if (event->type() == QEvent::WindowActivate && m_activationPending) {
         m_activationPending = false;
         Form_Activate();
