@@ -11,7 +11,7 @@
 class InstantPlatform : public Platform
 {
 public:
-    int messageBox(const QString &, int style, const QString &) override { return (style & YesNo) ? No : Ok; }
+    Answer messageBox(const QString &, Style style, const QString &) override { return style.testFlag(YesNo) ? Answer::No : Answer::Ok; }
     QString inputBox(const QString &, const QString &) override { return QStringLiteral("Anna"); }
     void beep() override {}
     double secondsSinceMidnight() override { return m_clock += 0.001; }

@@ -4,11 +4,11 @@
 
 #include "instantplatform.h"
 
-#include "window/label.h"
 #include "window/tavola.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -44,7 +44,8 @@ int main(int argc, char *argv[])
     constexpr int ticks = 60;
     std::vector<double> offsets;   // when tick n came, less n seconds
     double cpuAtTick15 = 0, cpuAtTick45 = 0;
-    QObject::connect(window.Timer1, &QTimer::timeout, [&] {
+    // The countdown's timer, by its design name.
+    QObject::connect(window.findChild<QTimer *>(QStringLiteral("Timer1")), &QTimer::timeout, [&] {
         offsets.push_back(monotonic.nsecsElapsed() / 1e6 - 1000.0 * (offsets.size() + 1));
         if (offsets.size() == 15)
             cpuAtTick15 = cpuSeconds();
@@ -64,6 +65,6 @@ int main(int argc, char *argv[])
     std::printf("| running match: CPU over 30 s of countdown | %.3f %% of a core | | | < 0.2 %% |\n", cpuShare);
     std::printf("| clock drift over %d ticks (at the last tick / worst tick) | %.2f ms / %.2f ms | | | < 20 ms |\n",
                 ticks, lastDriftMs, worstDriftMs);
-    std::printf("| clock after %d ticks | %s | | | 00:09:00 |\n", ticks, qPrintable(window.lblconto->text()));
+    std::printf("| clock after %d ticks | %s | | | 00:09:00 |\n", ticks, qPrintable(window.findChild<QLabel *>(QStringLiteral("lblconto"))->text()));
     return 0;
 }

@@ -5,10 +5,10 @@
 #include "instantplatform.h"
 
 #include "exercise/fraction_search.h"
-#include "window/surface.h"
 #include "window/tavola.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -36,7 +36,7 @@ void BM_CercaFrazione_everyExercise(benchmark::State &state)
     for (auto _ : state) {
         for (double x : values) {
             qint32 n, d;
-            const int passes = findFraction(x, n, d);
+            const int passes = exercise::findFraction(x, n, d);
             mostPasses = std::max(mostPasses, passes);
             benchmark::DoNotOptimize(n);
         }
@@ -57,17 +57,29 @@ struct ShownWindow {
         window.activateWindow();
         if (!QTest::qWaitForWindowExposed(&window))
             qFatal("the window was never shown");
-        window.Timer1->stop();
+        control<QTimer>("Timer1")->stop();
+    }
+
+    // A control by its design name, its object name; found before any timing starts.
+    template<typename Control>
+    Control *control(const char *name) const
+    {
+        auto *found = window.findChild<Control *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control named %s", name);
+        return found;
     }
 };
 
 void BM_NewExercise_withPainting(benchmark::State &state)
 {
     ShownWindow shown;
+    // The window's drawing surface carries the window's name.
+    QWidget *const surface = shown.control<QWidget>("Tavola");
     for (auto _ : state) {
         shown.window.cmdNext_Click();
         // Paint now, as the next frame would.
-        shown.window.surface->repaint();
+        surface->repaint();
     }
 }
 BENCHMARK(BM_NewExercise_withPainting)->Unit(benchmark::kMicrosecond);
@@ -75,18 +87,22 @@ BENCHMARK(BM_NewExercise_withPainting)->Unit(benchmark::kMicrosecond);
 void BM_Grading_fromEnterKey(benchmark::State &state)
 {
     ShownWindow shown;
-    Tavola &w = shown.window;
+    QWidget *const surface = shown.control<QWidget>("Tavola");
+    QLineEdit *const numerator = shown.control<QLineEdit>("txtAnswer");
+    QLineEdit *const denominator = shown.control<QLineEdit>("Text3");
+    const QLineEdit *const expectedNumerator = shown.control<QLineEdit>("Text9");
+    const QLineEdit *const expectedDenominator = shown.control<QLineEdit>("Text10");
     for (auto _ : state) {
         state.PauseTiming();
-        w.cmdNext_Click();
-        w.txtAnswer->setText(w.Text9->text());
-        w.Text3->setFocus();
-        w.Text3->setText(w.Text10->text());
+        shown.window.cmdNext_Click();
+        numerator->setText(expectedNumerator->text());
+        denominator->setFocus();
+        denominator->setText(expectedDenominator->text());
         state.ResumeTiming();
-        QTest::keyClick(w.Text3, Qt::Key_Return);
-        w.surface->repaint();
+        QTest::keyClick(denominator, Qt::Key_Return);
+        surface->repaint();
     }
-    if (w.risposteEsatte == 0)
+    if (shown.control<QLabel>("lblScore")->text() == QLatin1String("0"))
         state.SkipWithError("no answer was graded right");
 }
 BENCHMARK(BM_Grading_fromEnterKey)->Unit(benchmark::kMicrosecond);

@@ -5,7 +5,6 @@
 #include "instantplatform.h"
 
 #include "platform/italian.h"
-#include "window/surface.h"
 #include "window/tavola.h"
 
 #include <QApplication>
@@ -14,12 +13,13 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    installQtItalian();
+    platform::installQtItalian();
 
     InstantPlatform platform;
     Tavola window(&platform);
     window.Form_Load();
-    QuitAfterFirstPaint quit(window.surface);
+    // The window's drawing surface, which carries the window's name.
+    QuitAfterFirstPaint quit(window.findChild<QWidget *>(QStringLiteral("Tavola")));
     window.show();
     return app.exec();
 }

@@ -6,7 +6,8 @@
 // fraction in lowest terms whose quotient is exactly x, or with NoFractionFound.
 
 #include "fuzz_check.h"
-#include "fraction_search.h"
+
+#include "exercise/fraction_search.h"
 
 #include <cmath>
 #include <cstdint>
@@ -35,8 +36,8 @@ void quotientOfWholeNumbers(const std::uint8_t *input, std::size_t inputSize,
     const int common = std::gcd(p, q);
     qint32 n = 0, d = 0;
     try {
-        findFraction(double(p) / double(q), n, d);
-    } catch (const NoFractionFound &) {
+        exercise::findFraction(double(p) / double(q), n, d);
+    } catch (const exercise::NoFractionFound &) {
         fuzzFail("no fraction found for a quotient of whole numbers", input, inputSize,
                  std::to_string(p) + "/" + std::to_string(q));
     }
@@ -55,8 +56,8 @@ void anyDouble(const std::uint8_t *input, std::size_t inputSize, const std::uint
     qint32 n = 0, d = 0;
     int passes = 0;
     try {
-        passes = findFraction(x, n, d, maxPasses);
-    } catch (const NoFractionFound &) {
+        passes = exercise::findFraction(x, n, d, maxPasses);
+    } catch (const exercise::NoFractionFound &) {
         return;
     }
     fuzzCheck(passes <= maxPasses, "more passes than the limit", input, inputSize);

@@ -1,10 +1,11 @@
-// Fuzz target: the lenient reading of a number (grading/number_reading.h).
+// Fuzz target: the lenient reading of a number (numbers/number_reading.h).
 // For any text it must end, never give NaN, and agree with a reference written
 // the other way round: drop the blanks first, then cut the longest number off
 // the front with a plain scan and let strtod read it.
 
 #include "fuzz_check.h"
-#include "number_reading.h"
+
+#include "numbers/number_reading.h"
 
 #include <QString>
 
@@ -65,13 +66,13 @@ double referenceReading(const QString &text)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    const double reading = lenientNumber(text);
+    const double reading = numbers::lenientNumber(text);
     fuzzCheck(!std::isnan(reading), "the lenient reading gave NaN", data, size);
     const double reference = referenceReading(text);
     if (reading != reference)
         fuzzFail("the lenient reading differs from the reference", data, size,
                  std::to_string(reading) + " against " + std::to_string(reference));
     // A "/" can never continue a number, so adding one at the end changes nothing.
-    fuzzCheck(lenientNumber(text + QLatin1Char('/')) == reading, "a trailing \"/\" changed the reading", data, size);
+    fuzzCheck(numbers::lenientNumber(text + QLatin1Char('/')) == reading, "a trailing \"/\" changed the reading", data, size);
     return 0;
 }

@@ -5,8 +5,9 @@
 // code page has no character for a byte.
 
 #include "fuzz_check.h"
-#include "record_store.h"
-#include "record_text.h"
+
+#include "records/record_store.h"
+#include "records/record_text.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,11 +1,12 @@
-// Fuzz target: the strict reading of a number (grading/number_reading.h), in the
+// Fuzz target: the strict reading of a number (numbers/number_reading.h), in the
 // locales a pupil's machine is likely to have. The first byte picks the locale,
 // the rest is the text. For any text it must end, blanks around the text must
 // not change the reading, and a plain whole number of up to 15 digits must read
 // as exactly that number in every locale: that is how an answer is typed.
 
 #include "fuzz_check.h"
-#include "number_reading.h"
+
+#include "numbers/number_reading.h"
 
 #include <QLocale>
 #include <QString>
@@ -58,9 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QLocale &locale = localeFor(data[0]);
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
 
-    const std::optional<double> reading = strictNumber(text, locale);
+    const std::optional<double> reading = numbers::strictNumber(text, locale);
     const std::optional<double> padded =
-        strictNumber(QStringLiteral("  ") + text + QStringLiteral(" \t"), locale);
+        numbers::strictNumber(QStringLiteral("  ") + text + QStringLiteral(" \t"), locale);
     fuzzCheck(sameReading(reading, padded), "blanks around the text changed the strict reading", data, size);
 
     if (const std::optional<double> whole = plainWholeNumber(text)) {

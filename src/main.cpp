@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     // The game ends from its own handlers; hiding the window for a new match must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    installQtItalian();
+    platform::installQtItalian();
 
     QtPlatform platform;
     Tavola window(&platform);

@@ -6,8 +6,8 @@
 //                                              exit code 0 stored, 1 not higher, 2 failed
 
 #include "record_writer.h"
-#include "record_files.h"
-#include "record_store.h"
+#include "records/record_files.h"
+#include "records/record_store.h"
 
 #include <QCoreApplication>
 #include <QStringList>

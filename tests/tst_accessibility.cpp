@@ -2,15 +2,12 @@
 // say what each is for, the labels by their own changing text, the buttons'
 // access keys, and nothing of the hidden boxes.
 
-#include "fakeplatform.h"
+#include "support/controls.h"
+#include "support/fakeplatform.h"
 
-#include "window/label.h"
-#include "window/picturebutton.h"
-#include "window/surface.h"
 #include "window/tavola.h"
 
 #include <QAccessible>
-#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -66,14 +63,14 @@ void TestAccessibility::boxesAndButtons()
 
     FakePlatform platform;
     Tavola window(&platform);
-    QAccessibleInterface *face = announced(window.surface->findChild<QWidget *>(control));
+    QAccessibleInterface *face = announced(named<QWidget>(window, control));
     QVERIFY(face);
     QCOMPARE(int(face->role()), role);
     QCOMPARE(face->text(QAccessible::Name), name);
     QCOMPARE(face->text(QAccessible::Description), description);
     // The tool tip stays the tool tip: the description does not replace it.
     if (control == QLatin1String("txtAnswer"))
-        QCOMPARE(window.txtAnswer->toolTip(), QStringLiteral("Inserisci il risultato e  premi il tasto  Invio"));
+        QCOMPARE(box(window, "txtAnswer")->toolTip(), QStringLiteral("Inserisci il risultato e  premi il tasto  Invio"));
 }
 
 void TestAccessibility::labelsAnnounceTheirOwnText_data()
@@ -100,8 +97,7 @@ void TestAccessibility::labelsAnnounceTheirOwnText()
 
     FakePlatform platform;
     Tavola window(&platform);
-    auto *control = window.surface->findChild<Label *>(label);
-    QVERIFY(control);
+    Label *control = named<Label>(window, label);
     QAccessibleInterface *face = announced(control);
     QCOMPARE(int(face->role()), int(QAccessible::StaticText));
     QCOMPARE(face->text(QAccessible::Name), designText);
@@ -114,8 +110,8 @@ void TestAccessibility::buttonsAnnounceTheirAccessKeys()
     FakePlatform platform;
     Tavola window(&platform);
     const struct { PictureButton *button; QString keys; } rows[] = {
-        {window.cmdNext, QStringLiteral("Alt+N")},
-        {window.cmdExit, QStringLiteral("Alt+X")},
+        {button(window, "cmdNext"), QStringLiteral("Alt+N")},
+        {button(window, "cmdExit"), QStringLiteral("Alt+X")},
     };
     for (const auto &row : rows) {
         QAccessibleActionInterface *actions = announced(row.button)->actionInterface();
@@ -131,7 +127,8 @@ void TestAccessibility::hiddenBoxesAreNotShown()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.cmdNext_Click();
-    for (QLineEdit *hidden : {window.Text1, window.Text2, window.Text5, window.Text6, window.Text9, window.Text10}) {
+    for (const char *name : {"Text1", "Text2", "Text5", "Text6", "Text9", "Text10"}) {
+        QLineEdit *hidden = box(window, name);
         QAccessibleInterface *face = announced(hidden);
         QVERIFY2(face->state().invisible, qPrintable(hidden->objectName()));
         // A screen reader must not read out the expected answer.
@@ -140,7 +137,7 @@ void TestAccessibility::hiddenBoxesAreNotShown()
         QVERIFY(face->textInterface());
         QCOMPARE(face->textInterface()->text(0, face->textInterface()->characterCount()), QString());
     }
-    QVERIFY(!announced(window.txtAnswer)->state().invisible);
+    QVERIFY(!announced(box(window, "txtAnswer"))->state().invisible);
 }
 
 QTEST_MAIN(TestAccessibility)

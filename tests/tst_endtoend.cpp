@@ -2,10 +2,11 @@
 // and the instructions, three answers typed at the keyboard, leaving with a new
 // record, and a second start that shows it.
 
+#include "support/controls.h"
+#include "support/tavolaview.h"
+
 #include "platform/italian.h"
 #include "platform/qtplatform.h"
-#include "window/label.h"
-#include "window/picturebutton.h"
 #include "window/tavola.h"
 
 #include <QAbstractButton>
@@ -76,7 +77,7 @@ void typeAnswer(Tavola &w, const QString &numerator, const QString &denominator)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClicks(QApplication::focusWidget(), denominator);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), w.cmdNext);
+    QCOMPARE(QApplication::focusWidget(), button(w, "cmdNext"));
 }
 
 } // namespace
@@ -98,7 +99,7 @@ void TestEndToEnd::initTestCase()
     // A data folder of this test's own, where the real platform keeps the record.
     QVERIFY(m_home.isValid());
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path()));
-    QVERIFY(installQtItalian());
+    QVERIFY(platform::installQtItalian());
 }
 
 void TestEndToEnd::wholeMatch()
@@ -125,38 +126,38 @@ void TestEndToEnd::wholeMatch()
         }));
         QCOMPARE(bytesOf(dir + "quorvrec.txt"), QByteArray());
         QCOMPARE(bytesOf(dir + "quorvrec1.txt"), QByteArray());
-        QTRY_COMPARE(QApplication::focusWidget(), window.txtAnswer);
-        QCOMPARE(window.lblconto->text(), QStringLiteral("00:10:00"));
+        QTRY_COMPARE(QApplication::focusWidget(), box(window, "txtAnswer"));
+        QCOMPARE(label(window, "lblconto")->text(), QStringLiteral("00:10:00"));
 
         // A right answer earns one of the praises.
-        typeAnswer(window, window.Text9->text(), window.Text10->text());
-        QVERIFY(window.lblMessage->text().endsWith(QStringLiteral("!!!")));
-        QCOMPARE(window.lblScore->text() + window.lblScore1->text() + window.lblScore2->text(), QStringLiteral("101"));
+        typeAnswer(window, box(window, "Text9")->text(), box(window, "Text10")->text());
+        QVERIFY(label(window, "lblMessage")->text().endsWith(QStringLiteral("!!!")));
+        QCOMPARE(label(window, "lblScore")->text() + label(window, "lblScore1")->text() + label(window, "lblScore2")->text(), QStringLiteral("101"));
 
         // Enter brings the next exercise; a wrong answer shows the correction.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), window.txtAnswer);
-        const QString num = window.Text9->text(), den = window.Text10->text();
+        QCOMPARE(QApplication::focusWidget(), box(window, "txtAnswer"));
+        const QString num = box(window, "Text9")->text(), den = box(window, "Text10")->text();
         typeAnswer(window, QString::number(num.toInt() + 1), den);
-        QCOMPARE(window.lblMessage->text(),
+        QCOMPARE(label(window, "lblMessage")->text(),
                  QStringLiteral("Sbagliato!! ") + num + (den == QLatin1String("1") ? QString() : QStringLiteral(" / ") + den));
-        QCOMPARE(window.lblScore->text() + window.lblScore1->text() + window.lblScore2->text(), QStringLiteral("112"));
+        QCOMPARE(label(window, "lblScore")->text() + label(window, "lblScore1")->text() + label(window, "lblScore2")->text(), QStringLiteral("112"));
 
         // Both boxes left empty: graded as 1 over 1.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        const bool oneOverOne = window.numRidotto == 1 && window.denRidotto == 1;
+        const bool oneOverOne = TavolaView(window).numRidotto() == 1 && TavolaView(window).denRidotto() == 1;
         typeAnswer(window, QString(), QString());
-        QCOMPARE(window.txtAnswer->text(), QStringLiteral("1"));
-        QCOMPARE(window.Text3->text(), QStringLiteral("1"));
+        QCOMPARE(box(window, "txtAnswer")->text(), QStringLiteral("1"));
+        QCOMPARE(box(window, "Text3")->text(), QStringLiteral("1"));
         expectedScore = oneOverOne ? 2 : 1;
-        QCOMPARE(window.lblScore->text(), QString::number(expectedScore));
-        QCOMPARE(window.lblScore2->text(), QStringLiteral("3"));
+        QCOMPARE(label(window, "lblScore")->text(), QString::number(expectedScore));
+        QCOMPARE(label(window, "lblScore2")->text(), QStringLiteral("3"));
 
         // Leaving with a score that beats the empty record.
         pupil.seen.clear();
         pupil.answer = QStringLiteral("Sì");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
-        QTRY_VERIFY(window.hasEnded());
+        QTRY_VERIFY(TavolaView(window).hasEnded());
         QCOMPARE(pupil.seen, (QStringList{
             "Uscire dal programma: Vuoi veramente lasciarmi  ?",
             "Quorvel: Ok ho registrato il tuo record, C A M P I O N E\"",
@@ -171,9 +172,9 @@ void TestEndToEnd::wholeMatch()
     QtPlatform platform;
     Tavola window(&platform);
     window.Form_Load();
-    QCOMPARE(window.lblnome->text(), QStringLiteral("Anna\r\n"));
-    QCOMPARE(window.lblpunti->text(), QString::number(expectedScore) + QStringLiteral("\r\n"));
-    QCOMPARE(window.lblnome1->text(), QStringLiteral("Bruno"));
+    QCOMPARE(label(window, "lblnome")->text(), QStringLiteral("Anna\r\n"));
+    QCOMPARE(label(window, "lblpunti")->text(), QString::number(expectedScore) + QStringLiteral("\r\n"));
+    QCOMPARE(label(window, "lblnome1")->text(), QStringLiteral("Bruno"));
 }
 
 QTEST_MAIN(TestEndToEnd)

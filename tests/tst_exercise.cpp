@@ -1,19 +1,19 @@
 // New exercises: the draws, the decimal-to-fraction search, the bands and cmdNext_Click.
 
-#include "fakeplatform.h"
+#include "support/controls.h"
+#include "support/fakeplatform.h"
+#include "support/tavolaview.h"
 
 #include "exercise/bands.h"
 #include "exercise/draws.h"
 #include "exercise/fraction_search.h"
-#include "window/label.h"
-#include "window/picturebutton.h"
-#include "window/surface.h"
 #include "window/tavola.h"
 
-#include <QLineEdit>
 #include <QTest>
 
 #include <numeric>
+
+using namespace exercise;
 
 namespace {
 
@@ -150,6 +150,7 @@ void TestExercise::everyPossibleExercise()
     // Every draw of the game: 11 x 8 x 10 operands and 6 factors, through the real handler.
     FakePlatform platform;
     Tavola window(&platform);
+    const TavolaView state(window);
     int denominatorTenOnlyWithC = 0;
     for (int a = 1; a <= 11; ++a) {
         for (int c = 1; c <= 8; ++c) {
@@ -158,21 +159,21 @@ void TestExercise::everyPossibleExercise()
                     platform.randoms = {rFor(a, 11), rFor(c, 8), rFor(drawnD, 10), (f - 2 + 0.5f) / 6};
                     window.cmdNext_Click();
 
-                    const int d = window.Text6->text().toInt();
-                    QCOMPARE(window.Text1->text().toInt(), a);
-                    QCOMPARE(window.Text5->text().toInt(), c);
+                    const int d = box(window, "Text6")->text().toInt();
+                    QCOMPARE(box(window, "Text1")->text().toInt(), a);
+                    QCOMPARE(box(window, "Text5")->text().toInt(), c);
                     QVERIFY(d >= c || QString::number(d) >= QString::number(c));
                     if (d == 10)
                         denominatorTenOnlyWithC |= 1 << c;
                     const int g = std::gcd(a + c, d);
-                    QCOMPARE(window.numRidotto, (a + c) / g);
-                    QCOMPARE(window.denRidotto, d / g);
-                    QVERIFY(window.numRidotto <= 19 && window.denRidotto <= 10);
-                    QCOMPARE(window.Text9->text(), QString::number(window.numRidotto));
-                    QCOMPARE(window.Text10->text(), QString::number(window.denRidotto));
-                    QCOMPARE(window.fattore, f);
-                    const int shownNum = window.sommanumtxt->text().toInt();
-                    const int shownDen = window.sommadentxt->text().toInt();
+                    QCOMPARE(state.numRidotto(), (a + c) / g);
+                    QCOMPARE(state.denRidotto(), d / g);
+                    QVERIFY(state.numRidotto() <= 19 && state.denRidotto() <= 10);
+                    QCOMPARE(box(window, "Text9")->text(), QString::number(state.numRidotto()));
+                    QCOMPARE(box(window, "Text10")->text(), QString::number(state.denRidotto()));
+                    QCOMPARE(state.fattore(), f);
+                    const int shownNum = box(window, "sommanumtxt")->text().toInt();
+                    const int shownDen = box(window, "sommadentxt")->text().toInt();
                     QCOMPARE(std::gcd(shownNum, shownDen), f);
                     QVERIFY(shownNum <= 133 && shownDen <= 70);
 
@@ -201,20 +202,20 @@ void TestExercise::stateAfterNewExercise()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     if (graded) {
-        window.txtAnswer->setText(QStringLiteral("12"));
-        window.Text3->setText(QStringLiteral("abc"));
-        window.lblMessage->setText(QStringLiteral("Sbagliato!! 3 / 4"));
-        window.txtAnswer->setEnabled(false);
-        window.cmdNext->setEnabled(true);
-        window.cmdNext->setFocus();
+        box(window, "txtAnswer")->setText(QStringLiteral("12"));
+        box(window, "Text3")->setText(QStringLiteral("abc"));
+        label(window, "lblMessage")->setText(QStringLiteral("Sbagliato!! 3 / 4"));
+        box(window, "txtAnswer")->setEnabled(false);
+        button(window, "cmdNext")->setEnabled(true);
+        button(window, "cmdNext")->setFocus();
     }
     window.cmdNext_Click();
-    QCOMPARE(window.txtAnswer->text(), QString());
-    QCOMPARE(window.Text3->text(), QString());
-    QCOMPARE(window.lblMessage->text(), QString());
-    QVERIFY(window.txtAnswer->isEnabled());
-    QVERIFY(!window.cmdNext->isEnabled());
-    QCOMPARE(window.focusWidget(), window.txtAnswer);
+    QCOMPARE(box(window, "txtAnswer")->text(), QString());
+    QCOMPARE(box(window, "Text3")->text(), QString());
+    QCOMPARE(label(window, "lblMessage")->text(), QString());
+    QVERIFY(box(window, "txtAnswer")->isEnabled());
+    QVERIFY(!button(window, "cmdNext")->isEnabled());
+    QCOMPARE(window.focusWidget(), box(window, "txtAnswer"));
     // Re-seeded from the clock for every exercise.
     QCOMPARE(platform.seeds.size(), 1);
 }
@@ -227,13 +228,13 @@ void TestExercise::bandsFollowTheAnswer()
     // a = 11, c = 8, drawn d = 5 -> d = 10: the answer 19/10, red saturated, green 200.
     platform.randoms = {rFor(11, 11), rFor(8, 8), rFor(5, 10), 0.99f};
     window.cmdNext_Click();
-    QCOMPARE(window.Text6->text(), QStringLiteral("10"));
-    QCOMPARE(window.sommanumtxt->text(), QStringLiteral("133"));
-    QCOMPARE(window.sommadentxt->text(), QStringLiteral("70"));
+    QCOMPARE(box(window, "Text6")->text(), QStringLiteral("10"));
+    QCOMPARE(box(window, "sommanumtxt")->text(), QStringLiteral("133"));
+    QCOMPARE(box(window, "sommadentxt")->text(), QStringLiteral("70"));
 
-    const QImage image = window.surface->grab().toImage();
+    const QImage image = surface(window)->grab().toImage();
     // Band 10 lies at units 30..32: its colour is RGB(255, 200, 10).
-    const QRect band = bands::bandRect(10, window.surface->width(), window.surface->height());
+    const QRect band = bands::bandRect(10, surface(window)->width(), surface(window)->height());
     QCOMPARE(QColor(image.pixel(5, band.top())), QColor(255, 200, 10));
     // The gap between bands shows the background colour.
     QCOMPARE(QColor(image.pixel(5, band.bottom() + 1)), QColor(0, 0, 255));
@@ -241,11 +242,11 @@ void TestExercise::bandsFollowTheAnswer()
     // a = c = 1, d = 2: the answer 1/1 and bands of RGB(20, 20, i).
     platform.randoms = {0.0f, 0.0f, rFor(2, 10), 0.0f};
     window.cmdNext_Click();
-    QCOMPARE(window.Text2->text(), QStringLiteral("2"));
-    QCOMPARE(window.numRidotto, 1);
-    QCOMPARE(window.denRidotto, 1);
-    QCOMPARE(window.sommanumtxt->text(), QStringLiteral("2"));
-    const QImage next = window.surface->grab().toImage();
+    QCOMPARE(box(window, "Text2")->text(), QStringLiteral("2"));
+    QCOMPARE(TavolaView(window).numRidotto(), 1);
+    QCOMPARE(TavolaView(window).denRidotto(), 1);
+    QCOMPARE(box(window, "sommanumtxt")->text(), QStringLiteral("2"));
+    const QImage next = surface(window)->grab().toImage();
     QCOMPARE(QColor(next.pixel(700, bands::bandRect(0, 720, 514).top())), QColor(20, 20, 0));
 }
 

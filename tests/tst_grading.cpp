@@ -1,15 +1,14 @@
 // Answer entry and grading: the number readings, the verdict, the counts, and
 // the keys of the answer boxes, Enter and the access keys through the window.
 
-#include "fakeplatform.h"
+#include "support/controls.h"
+#include "support/fakeplatform.h"
+#include "support/tavolaview.h"
 
 #include "grading/answer_keys.h"
-#include "grading/number_reading.h"
 #include "grading/verdict.h"
+#include "numbers/number_reading.h"
 #include "platform/qtplatform.h"
-#include "window/label.h"
-#include "window/picturebutton.h"
-#include "window/surface.h"
 #include "window/tavola.h"
 
 #include <QApplication>
@@ -41,7 +40,7 @@ struct Game
     FakePlatform platform;
     Tavola window{&platform};
 
-    Game() { window.Timer1->stop(); }
+    Game() { named<QTimer>(window, "Timer1")->stop(); }
 
     bool showActive()
     {
@@ -80,24 +79,24 @@ struct Game
 
     QString scores() const
     {
-        return window.lblScore->text() + QLatin1Char(' ') + window.lblScore1->text() + QLatin1Char(' ')
-            + window.lblScore2->text();
+        return label(window, "lblScore")->text() + QLatin1Char(' ') + label(window, "lblScore1")->text()
+            + QLatin1Char(' ') + label(window, "lblScore2")->text();
     }
 
     // Graded: the background plain black, "Nuovo calcolo" enabled and holding the focus.
     bool isGraded() const
     {
-        return window.surface->backColor() == QColor(Qt::black) && !window.surface->hasBands()
-            && window.cmdNext->isEnabled() && window.focusWidget() == window.cmdNext;
+        return surface(window)->backColor() == QColor(Qt::black) && !surface(window)->hasDrawing()
+            && button(window, "cmdNext")->isEnabled() && window.focusWidget() == button(window, "cmdNext");
     }
 
     // A new exercise open: empty boxes and message, the bands back, "Nuovo
     // calcolo" disabled and the focus in the numerator box.
     bool isExerciseOpen() const
     {
-        return window.txtAnswer->text().isEmpty() && window.Text3->text().isEmpty()
-            && window.lblMessage->text().isEmpty() && window.surface->hasBands()
-            && !window.cmdNext->isEnabled() && window.focusWidget() == window.txtAnswer;
+        return box(window, "txtAnswer")->text().isEmpty() && box(window, "Text3")->text().isEmpty()
+            && label(window, "lblMessage")->text().isEmpty() && surface(window)->hasDrawing()
+            && !button(window, "cmdNext")->isEnabled() && window.focusWidget() == box(window, "txtAnswer");
     }
 };
 
@@ -172,7 +171,7 @@ void TestGrading::lenientReading()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
-    QCOMPARE(lenientNumber(text), value);
+    QCOMPARE(numbers::lenientNumber(text), value);
 }
 
 void TestGrading::strictReading_data()
@@ -202,7 +201,7 @@ void TestGrading::strictReading()
     QFETCH(QString, locale);
     QFETCH(bool, readable);
     QFETCH(double, value);
-    const std::optional<double> read = strictNumber(text, QLocale(locale));
+    const std::optional<double> read = numbers::strictNumber(text, QLocale(locale));
     QCOMPARE(read.has_value(), readable);
     if (readable)
         QCOMPARE(*read, value);
@@ -282,19 +281,19 @@ void TestGrading::roadOfOneAnswer()
     QVERIFY(game.showActive());
     Tavola &w = game.window;
     game.exercise(1, 1, 3);   // 2/3, shown as 4/6
-    QCOMPARE(w.sommanumtxt->text(), QStringLiteral("4"));
-    QCOMPARE(w.focusWidget(), w.txtAnswer);
+    QCOMPARE(box(w, "sommanumtxt")->text(), QStringLiteral("4"));
+    QCOMPARE(w.focusWidget(), box(w, "txtAnswer"));
 
     game.type(QStringLiteral("2"));
-    QCOMPARE(w.txtAnswer->text(), QStringLiteral("2"));
-    QCOMPARE(w.focusWidget(), w.txtAnswer);
+    QCOMPARE(box(w, "txtAnswer")->text(), QStringLiteral("2"));
+    QCOMPARE(w.focusWidget(), box(w, "txtAnswer"));
     game.type(QStringLiteral("\r"));
-    QCOMPARE(w.focusWidget(), w.Text3);
+    QCOMPARE(w.focusWidget(), box(w, "Text3"));
     QCOMPARE(game.scores(), QStringLiteral("0 0 0"));
 
     game.type(QStringLiteral("3\r"));
-    QCOMPARE(w.Text3->text(), QStringLiteral("3"));
-    QCOMPARE(w.lblMessage->text(), fantastico);
+    QCOMPARE(box(w, "Text3")->text(), QStringLiteral("3"));
+    QCOMPARE(label(w, "lblMessage")->text(), fantastico);
     QCOMPARE(game.scores(), QStringLiteral("1 0 1"));
     QVERIFY(game.isGraded());
 
@@ -336,13 +335,13 @@ void TestGrading::answerBoxKeys()
     QVERIFY(game.showActive());
     game.exercise(1, 1, 3);
     if (startInDenominator)
-        Game::clickInto(game.window.Text3);
+        Game::clickInto(box(game.window, "Text3"));
     game.type(keys);
-    QCOMPARE(game.window.txtAnswer->text(), numerator);
-    QCOMPARE(game.window.Text3->text(), denominator);
-    QCOMPARE(game.window.focusWidget(), focusInDenominator ? game.window.Text3 : game.window.txtAnswer);
+    QCOMPARE(box(game.window, "txtAnswer")->text(), numerator);
+    QCOMPARE(box(game.window, "Text3")->text(), denominator);
+    QCOMPARE(game.window.focusWidget(), focusInDenominator ? box(game.window, "Text3") : box(game.window, "txtAnswer"));
     QCOMPARE(game.scores(), QStringLiteral("0 0 0"));
-    QVERIFY(!game.window.cmdNext->isEnabled());
+    QVERIFY(!button(game.window, "cmdNext")->isEnabled());
 }
 
 void TestGrading::gradingOnEnter_data()
@@ -384,9 +383,9 @@ void TestGrading::gradingOnEnter()
     game.exercise(operands[0], operands[1], operands[2]);
     game.type(keys);
 
-    QCOMPARE(w.txtAnswer->text(), numerator);
-    QCOMPARE(w.Text3->text(), denominator);
-    QCOMPARE(w.lblMessage->text(), message);
+    QCOMPARE(box(w, "txtAnswer")->text(), numerator);
+    QCOMPARE(box(w, "Text3")->text(), denominator);
+    QCOMPARE(label(w, "lblMessage")->text(), message);
     QCOMPARE(game.scores(), message == fantastico ? QStringLiteral("1 0 1") : QStringLiteral("0 1 1"));
     // The praise is drawn for wrong answers too.
     QVERIFY(game.platform.randoms.isEmpty());
@@ -395,7 +394,7 @@ void TestGrading::gradingOnEnter()
 
 void TestGrading::nextExerciseAfterGrading_data()
 {
-    QTest::addColumn<QString>("box");      // clicked into after grading; empty: none
+    QTest::addColumn<QString>("clicked");  // the box clicked into after grading; empty: none
     QTest::addColumn<QString>("keys");     // typed there before the last key
     QTest::addColumn<QString>("numerator");
     QTest::addColumn<QString>("denominator");
@@ -410,7 +409,7 @@ void TestGrading::nextExerciseAfterGrading_data()
 
 void TestGrading::nextExerciseAfterGrading()
 {
-    QFETCH(QString, box);
+    QFETCH(QString, clicked);
     QFETCH(QString, keys);
     QFETCH(QString, numerator);
     QFETCH(QString, denominator);
@@ -421,11 +420,11 @@ void TestGrading::nextExerciseAfterGrading()
     Tavola &w = game.window;
     game.exercise(1, 1, 3);
     game.type(QStringLiteral("2\r3\r"));
-    if (!box.isEmpty())
-        Game::clickInto(w.findChild<QLineEdit *>(box));
+    if (!clicked.isEmpty())
+        Game::clickInto(box(w, clicked));
     game.type(keys);
-    QCOMPARE(w.txtAnswer->text(), numerator);
-    QCOMPARE(w.Text3->text(), denominator);
+    QCOMPARE(box(w, "txtAnswer")->text(), numerator);
+    QCOMPARE(box(w, "Text3")->text(), denominator);
 
     game.type(QString(QLatin1Char(lastKey)));
     QCOMPARE(game.scores(), QStringLiteral("1 0 1"));
@@ -441,7 +440,7 @@ void TestGrading::heldEnterIsOnePress()
     game.exercise(1, 1, 3);
     game.type(QStringLiteral("2\r3"));
     // The first press grades; the repeats of the key held down do nothing.
-    QTest::keyPress(w.Text3, Qt::Key_Return);
+    QTest::keyPress(box(w, "Text3"), Qt::Key_Return);
     for (int i = 0; i < 10; ++i) {
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
         QApplication::sendEvent(QApplication::focusWidget(), &repeat);
@@ -478,7 +477,7 @@ void TestGrading::enterNeverReachesABoxWhileNextIsEnabled()
 
     QCOMPARE(returnPressed.size(), graded ? 0 : 1);
     QCOMPARE(game.platform.seeds.size(), graded ? 2 : 1);
-    QVERIFY(!game.window.cmdNext->isEnabled());
+    QVERIFY(!button(game.window, "cmdNext")->isEnabled());
 }
 
 void TestGrading::enterOnExitButtonPressesExit_data()
@@ -497,12 +496,12 @@ void TestGrading::enterOnExitButtonPressesExit()
     game.exercise(1, 1, 3);
     if (graded)
         game.window.valutaRisposta();
-    game.window.cmdExit->setFocus();
+    button(game.window, "cmdExit")->setFocus();
     game.type(QStringLiteral("\r"));
 
     QCOMPARE(game.platform.texts(), QStringList{QStringLiteral("Vuoi veramente lasciarmi  ?")});
     QCOMPARE(game.platform.seeds.size(), 1);
-    QCOMPARE(game.window.cmdNext->isEnabled(), graded);
+    QCOMPARE(button(game.window, "cmdNext")->isEnabled(), graded);
 }
 
 void TestGrading::praises_data()
@@ -528,11 +527,11 @@ void TestGrading::praises()
 
     Game game;
     game.exercise(1, 1, 3);
-    game.window.txtAnswer->setText(QStringLiteral("2"));
-    game.window.Text3->setText(QStringLiteral("3"));
+    box(game.window, "txtAnswer")->setText(QStringLiteral("2"));
+    box(game.window, "Text3")->setText(QStringLiteral("3"));
     game.platform.randoms = {r};
     game.window.valutaRisposta();
-    QCOMPARE(game.window.lblMessage->text(), praise);
+    QCOMPARE(label(game.window, "lblMessage")->text(), praise);
 }
 
 namespace {
@@ -554,17 +553,17 @@ void TestGrading::praisesEquallyFrequent()
 {
     SeededPlatform platform;
     Tavola window(&platform);
-    window.Timer1->stop();
+    named<QTimer>(window, "Timer1")->stop();
     constexpr int gradings = 60'000;
     std::map<QString, int> seen;
     for (int i = 0; i < gradings; ++i) {
         // Exercises a little over a hundredth of a second apart, each re-seeded.
         platform.clock = 9 * 3600 + i * 0.013;
         window.cmdNext_Click();
-        window.txtAnswer->setText(window.Text9->text());
-        window.Text3->setText(window.Text10->text());
+        box(window, "txtAnswer")->setText(box(window, "Text9")->text());
+        box(window, "Text3")->setText(box(window, "Text10")->text());
         window.valutaRisposta();
-        ++seen[window.lblMessage->text()];
+        ++seen[label(window, "lblMessage")->text()];
     }
     QCOMPARE(seen.size(), size_t(grading::praiseCount));
     for (int draw = 1; draw <= grading::praiseCount; ++draw) {
@@ -595,16 +594,15 @@ void TestGrading::countsStopAtTheLimit()
 
     Game game;
     game.exercise(1, 1, 3);
-    game.window.risposteEsatte = qint16(right);
-    game.window.risposteErrate = qint16(wrong);
-    game.window.txtAnswer->setText(answerRight ? QStringLiteral("2") : QStringLiteral("4"));
-    game.window.Text3->setText(answerRight ? QStringLiteral("3") : QStringLiteral("6"));
+    setAnswerCountsForTest(game.window, qint16(right), qint16(wrong));
+    box(game.window, "txtAnswer")->setText(answerRight ? QStringLiteral("2") : QStringLiteral("4"));
+    box(game.window, "Text3")->setText(answerRight ? QStringLiteral("3") : QStringLiteral("6"));
     game.window.valutaRisposta();
 
     // The verdict is shown all the same.
-    QCOMPARE(game.window.lblMessage->text(), answerRight ? fantastico : correctionTwoThirds);
+    QCOMPARE(label(game.window, "lblMessage")->text(), answerRight ? fantastico : correctionTwoThirds);
     QCOMPARE(game.scores(), scores);
-    QCOMPARE(game.window.risposteEsatte + game.window.risposteErrate, 32767);
+    QCOMPARE(TavolaView(game.window).risposteEsatte() + TavolaView(game.window).risposteErrate(), 32767);
 }
 
 void TestGrading::accessKeys_data()
@@ -635,9 +633,9 @@ void TestGrading::accessKeys()
     if (graded) {
         game.type(QStringLiteral("\r3\r"));
         // Back into the numerator box: the access key must work from there too.
-        Game::clickInto(w.txtAnswer);
+        Game::clickInto(box(w, "txtAnswer"));
     }
-    QTest::keyClick(w.txtAnswer, Qt::Key(key), Qt::AltModifier);
+    QTest::keyClick(box(w, "txtAnswer"), Qt::Key(key), Qt::AltModifier);
 
     if (newExercise) {
         QTRY_COMPARE(game.platform.seeds.size(), 2);
@@ -647,9 +645,9 @@ void TestGrading::accessKeys()
     if (exitAsked)
         QTRY_COMPARE(game.platform.texts(), QStringList{QStringLiteral("Vuoi veramente lasciarmi  ?")});
     // Nothing typed, nothing pressed: the letter is neither in the box nor a jump to the denominator.
-    QVERIFY(!w.cmdNext->isDown());
-    QCOMPARE(w.txtAnswer->text(), QStringLiteral("2"));
-    QCOMPARE(w.focusWidget(), w.txtAnswer);
+    QVERIFY(!button(w, "cmdNext")->isDown());
+    QCOMPARE(box(w, "txtAnswer")->text(), QStringLiteral("2"));
+    QCOMPARE(w.focusWidget(), box(w, "txtAnswer"));
     QCOMPARE(game.platform.seeds.size(), 1);
 }
 

@@ -2,14 +2,13 @@
 // the screen's own resolution, pointers keep their hot spots on the same spot
 // of their pictures, and the window with its bands grows as one piece.
 
-#include "fakeplatform.h"
+#include "support/controls.h"
+#include "support/fakeplatform.h"
 
+#include "exercise/bands.h"
 #include "resources/images.h"
 #include "window/design.h"
 #include "window/fonts.h"
-#include "window/label.h"
-#include "window/picturebutton.h"
-#include "window/surface.h"
 #include "window/tavola.h"
 
 #include <QApplication>
@@ -76,9 +75,8 @@ void TestLargeScreen::pointersOfTheControls()
 
     FakePlatform platform;
     Tavola window(&platform);
-    QWidget *widget = control == QLatin1String("Tavola") ? window.surface : window.surface->findChild<QWidget *>(control);
-    QVERIFY(widget);
-    const QCursor pointer = widget->cursor();
+    // The window's own pointer is its drawing surface's, which carries the window's name.
+    const QCursor pointer = named<QWidget>(window, control)->cursor();
     QCOMPARE(pointer.shape(), Qt::BitmapCursor);
     QCOMPARE(pointer.pixmap().size(), QSize(64, 64));
     QCOMPARE(pointer.pixmap().devicePixelRatio(), 2.0);
@@ -118,7 +116,7 @@ void TestLargeScreen::bandsGrowWithTheWindow()
 {
     Surface surface;
     surface.setFixedSize(design::clientWidth, design::clientHeight);
-    surface.paintBands(140, 60);
+    surface.draw(exercise::bands::drawing(140, 60));
 
     const auto draw = [&](qreal ratio) {
         QImage image(surface.size() * ratio, QImage::Format_RGB32);
@@ -147,11 +145,11 @@ void TestLargeScreen::windowGrowsAsOnePiece()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    QCOMPARE(window.surface->size(), QSize(720, 514));
-    QCOMPARE(window.surface->grab().size(), QSize(1440, 1028));
+    QCOMPARE(surface(window)->size(), QSize(720, 514));
+    QCOMPARE(surface(window)->grab().size(), QSize(1440, 1028));
     // Fonts keep their size in logical pixels (a point is 96/72 of one), so
     // every caption is as wide as on a usual screen and still fits its label.
-    for (Label *label : window.surface->findChildren<Label *>()) {
+    for (Label *label : surface(window)->findChildren<Label *>()) {
         if (!label->isVisible())
             continue;
         QCOMPARE(QFontInfo(label->font()).pixelSize(), qRound(label->font().pointSizeF() * 96 / 72));

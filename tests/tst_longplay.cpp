@@ -2,10 +2,8 @@
 // of 100,000 answers. Nothing crashes, nothing is asked twice, the counts stop
 // at their limit without wrapping, and the memory the game holds stays flat.
 
-#include "startedmatch.h"
+#include "support/startedmatch.h"
 
-#include "window/label.h"
-#include "window/picturebutton.h"
 #include "window/tavola.h"
 
 #include <QApplication>
@@ -42,34 +40,25 @@ struct Match : StartedMatch<ForgetfulPlatform> {
     void runOut()
     {
         ticks(600);
-        platform.answers = {Platform::No};
+        platform.answers = {Platform::Answer::No};
         ticks(1);
     }
 
-    // One exercise and its answer, through the handlers.
-    void answer(bool right)
-    {
-        window.cmdNext_Click();
-        window.txtAnswer->setText(right ? window.Text9->text() : QStringLiteral("0"));
-        window.Text3->setText(window.Text10->text());
-        window.valutaRisposta();
-    }
-
-    // The same through the keys, as a pupil plays: the numerator, Enter, the
-    // denominator, Enter, and Enter again on "Nuovo calcolo" for the next one.
+    // An answer as answerNext gives it, through the keys, as a pupil plays: the numerator,
+    // Enter, the denominator, Enter, and Enter again on "Nuovo calcolo" for the next one.
     void answerByKeys(bool right)
     {
-        QTest::keyClicks(window.txtAnswer, right ? window.Text9->text() : QStringLiteral("0"));
-        QTest::keyClick(window.txtAnswer, Qt::Key_Return);
-        QTest::keyClicks(window.Text3, window.Text10->text());
-        QTest::keyClick(window.Text3, Qt::Key_Return);
-        QTest::keyClick(window.cmdNext, Qt::Key_Return);
+        QTest::keyClicks(box(window, "txtAnswer"), right ? box(window, "Text9")->text() : QStringLiteral("0"));
+        QTest::keyClick(box(window, "txtAnswer"), Qt::Key_Return);
+        QTest::keyClicks(box(window, "Text3"), box(window, "Text10")->text());
+        QTest::keyClick(box(window, "Text3"), Qt::Key_Return);
+        QTest::keyClick(button(window, "cmdNext"), Qt::Key_Return);
     }
 
     QString scores() const
     {
-        return window.lblScore->text() + QLatin1Char(' ') + window.lblScore1->text() + QLatin1Char(' ')
-            + window.lblScore2->text();
+        return label(window, "lblScore")->text() + QLatin1Char(' ') + label(window, "lblScore1")->text()
+            + QLatin1Char(' ') + label(window, "lblScore2")->text();
     }
 };
 
@@ -107,7 +96,7 @@ void TestLongPlay::hoursAfterTheClockRanOut()
     Match match;
     Tavola &w = match.window;
     match.runOut();
-    QVERIFY(!w.Timer1->isActive());
+    QVERIFY(!named<QTimer>(w, "Timer1")->isActive());
     QCOMPARE(match.platform.texts().count(QStringLiteral("Tempo scaduto")), 1);
     QCOMPARE(match.platform.beeps, 1);
     const qsizetype dialogs = match.platform.dialogs.size();
@@ -117,9 +106,9 @@ void TestLongPlay::hoursAfterTheClockRanOut()
     int right = 0;
     for (int hour = 0; hour < 8; ++hour) {
         for (int minute = 0; minute < 60; ++minute) {
-            match.answer(minute % 2 == 0);
+            answerNext(w, minute % 2 == 0);
             right += minute % 2 == 0;
-            w.Text3->setFocus();
+            box(w, "Text3")->setFocus();
             match.ticks(ticksPerHour / 60);
         }
         runEventLoopOnce();
@@ -129,20 +118,20 @@ void TestLongPlay::hoursAfterTheClockRanOut()
     // moved the focus; the clock stayed at 00:00:00.
     QCOMPARE(match.platform.dialogs.size(), dialogs);
     QCOMPARE(match.platform.beeps, 1);
-    QCOMPARE(w.lblconto->text(), QStringLiteral("00:00:00"));
-    QCOMPARE(w.secondiRestanti, 0);
-    QVERIFY(!w.Timer1->isActive());
-    QCOMPARE(QApplication::focusWidget(), w.Text3);
+    QCOMPARE(label(w, "lblconto")->text(), QStringLiteral("00:00:00"));
+    QCOMPARE(match.state.secondiRestanti(), 0);
+    QVERIFY(!named<QTimer>(w, "Timer1")->isActive());
+    QCOMPARE(QApplication::focusWidget(), box(w, "Text3"));
     QCOMPARE(match.scores(), QStringLiteral("%1 %2 %3").arg(right).arg(8 * 60 - right).arg(8 * 60));
-    QVERIFY(!w.hasEnded());
+    QVERIFY(!match.state.hasEnded());
 
     // A new match after all that starts a fresh clock that runs.
-    match.platform.answers = {Platform::Yes};
+    match.platform.answers = {Platform::Answer::Yes};
     match.platform.inputs = {QStringLiteral("Bruno")};
     w.Next_Click();
-    QCOMPARE(w.lblconto->text(), QStringLiteral("00:10:00"));
+    QCOMPARE(label(w, "lblconto")->text(), QStringLiteral("00:10:00"));
     match.ticks(1);
-    QCOMPARE(w.lblconto->text(), QStringLiteral("00:09:59"));
+    QCOMPARE(label(w, "lblconto")->text(), QStringLiteral("00:09:59"));
 }
 
 void TestLongPlay::ticksBeforeStartUpDoNothing()
@@ -160,8 +149,8 @@ void TestLongPlay::ticksBeforeStartUpDoNothing()
     QCOMPARE(ticksTried, 6);
     QCOMPARE(platform.dialogs.size(), 6);
     QCOMPARE(platform.beeps, 0);
-    QCOMPARE(window.lblconto->text(), QStringLiteral("00:10:00"));
-    QCOMPARE(window.secondiRestanti, 600);
+    QCOMPARE(label(window, "lblconto")->text(), QStringLiteral("00:10:00"));
+    QCOMPARE(TavolaView(window).secondiRestanti(), 600);
 }
 
 void TestLongPlay::hundredThousandAnswers()
@@ -175,7 +164,7 @@ void TestLongPlay::hundredThousandAnswers()
     Match match;
     Tavola &w = match.window;
     // The countdown is not what this test is about.
-    w.Timer1->stop();
+    named<QTimer>(w, "Timer1")->stop();
 
     long residentAfterWarmUp = 0;
     int right = 0, wrong = 0;
@@ -196,12 +185,12 @@ void TestLongPlay::hundredThousandAnswers()
     const long residentAtEnd = residentKilobytes();
 
     // The counts stopped at their 16-bit limit instead of wrapping round.
-    QCOMPARE(w.risposteEsatte + w.risposteErrate, limit);
+    QCOMPARE(match.state.risposteEsatte() + match.state.risposteErrate(), limit);
     QCOMPARE(match.scores(), QStringLiteral("%1 %2 %3").arg(right).arg(wrong).arg(limit));
     // Every answer still gets its verdict.
-    match.answer(false);
-    QVERIFY(w.lblMessage->text().startsWith(QStringLiteral("Sbagliato!! ")));
-    QVERIFY(w.cmdNext->isEnabled());
+    answerNext(w, false);
+    QVERIFY(label(w, "lblMessage")->text().startsWith(QStringLiteral("Sbagliato!! ")));
+    QVERIFY(button(w, "cmdNext")->isEnabled());
 
     qInfo("resident memory: %ld kB after %d answers, %ld kB after %d", residentAfterWarmUp, warmUp,
           residentAtEnd, answers);

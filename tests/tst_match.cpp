@@ -1,14 +1,11 @@
 // A match: start-up, the countdown, a new match and the help.
 
-#include "startedmatch.h"
+#include "support/startedmatch.h"
 
 #include "help/help_text.h"
 #include "platform/italian.h"
 #include "platform/qtplatform.h"
 #include "window/design.h"
-#include "window/label.h"
-#include "window/picturebutton.h"
-#include "window/surface.h"
 #include "window/tavola.h"
 
 #include <QAbstractButton>
@@ -107,9 +104,9 @@ void TestMatch::startUpTexts()
     QCOMPARE(platform.texts(), expected);
     for (const FakePlatform::Dialog &dialog : platform.dialogs) {
         QCOMPARE(dialog.title, QStringLiteral("Quorvel"));
-        QCOMPARE(dialog.style, 0);
+        QCOMPARE(dialog.style.toInt(), 0);
     }
-    QCOMPARE(window.lblnome1->text(), name);
+    QCOMPARE(label(window, "lblnome1")->text(), name);
     if (typed.isNull()) {
         QVERIFY(platform.texts()[1].startsWith(QStringLiteral("  vediamo")));
         QCOMPARE(platform.texts()[5], QStringLiteral("Buona fortuna "));
@@ -121,10 +118,10 @@ void TestMatch::noTickDuringStartUp()
     FakePlatform platform;
     Tavola window(&platform);
     QList<bool> timerOn;
-    platform.whileOpen = [&](const FakePlatform::Dialog &) { timerOn.append(window.Timer1->isActive()); };
+    platform.whileOpen = [&](const FakePlatform::Dialog &) { timerOn.append(named<QTimer>(window, "Timer1")->isActive()); };
     window.Form_Load();
     QCOMPARE(timerOn, QList<bool>(6, false));
-    QVERIFY(window.Timer1->isActive());
+    QVERIFY(named<QTimer>(window, "Timer1")->isActive());
 }
 
 void TestMatch::startUpMessagesTakeNoTime_data()
@@ -150,32 +147,32 @@ void TestMatch::startUpMessagesTakeNoTime()
     window.Form_Load();
     QCOMPARE(platform.dialogs.size(), 7);
     QVERIFY(platform.dialogs.last().text.startsWith(QStringLiteral("Non posso")));
-    QCOMPARE(window.lblconto->text(), QStringLiteral("00:10:00"));
-    QCOMPARE(window.secondiRestanti, 600);
+    QCOMPARE(label(window, "lblconto")->text(), QStringLiteral("00:10:00"));
+    QCOMPARE(TavolaView(window).secondiRestanti(), 600);
     window.Timer1_Timer();
-    QCOMPARE(window.lblconto->text(), QStringLiteral("00:09:59"));
-    QCOMPARE(window.secondiRestanti, 599);
+    QCOMPARE(label(window, "lblconto")->text(), QStringLiteral("00:09:59"));
+    QCOMPARE(TavolaView(window).secondiRestanti(), 599);
 }
 
 void TestMatch::stateAfterStartUp()
 {
     Match match;
     Tavola &w = match.window;
-    QCOMPARE(w.lblconto->text(), QStringLiteral("00:10:00"));
-    QCOMPARE(w.secondiRestanti, 600);
-    QCOMPARE(w.risposteEsatte, 0);
-    QCOMPARE(w.risposteErrate, 0);
-    QCOMPARE(w.dirSistema, match.platform.recordDir);
-    QVERIFY(w.Timer1->isActive());
-    QVERIFY(!w.sommanumtxt->text().isEmpty());
-    QVERIFY(!w.cmdNext->isEnabled());
-    QTRY_COMPARE(QApplication::focusWidget(), w.txtAnswer);
+    QCOMPARE(label(w, "lblconto")->text(), QStringLiteral("00:10:00"));
+    QCOMPARE(match.state.secondiRestanti(), 600);
+    QCOMPARE(match.state.risposteEsatte(), 0);
+    QCOMPARE(match.state.risposteErrate(), 0);
+    QCOMPARE(match.state.dirSistema(), match.platform.recordDir);
+    QVERIFY(named<QTimer>(w, "Timer1")->isActive());
+    QVERIFY(!box(w, "sommanumtxt")->text().isEmpty());
+    QVERIFY(!button(w, "cmdNext")->isEnabled());
+    QTRY_COMPARE(QApplication::focusWidget(), box(w, "txtAnswer"));
     QCOMPARE(w.windowTitle(), QString(60, QLatin1Char(' ')) + design::title);
     // The first run made both record files, empty, and the record line shows nothing.
     QCOMPARE(match.recordBytes("/quorvrec.txt"), QByteArray());
     QCOMPARE(match.recordBytes("/quorvrec1.txt"), QByteArray());
-    QCOMPARE(w.lblpunti->text(), QString());
-    QCOMPARE(w.lblnome->text(), QString());
+    QCOMPARE(label(w, "lblpunti")->text(), QString());
+    QCOMPARE(label(w, "lblnome")->text(), QString());
 }
 
 void TestMatch::tickTimeline_data()
@@ -197,35 +194,35 @@ void TestMatch::tickTimeline()
     Match match;
     const int before = match.platform.dialogs.size();
     match.ticks(ticks);
-    QCOMPARE(match.window.lblconto->text(), clock);
-    QCOMPARE(match.window.secondiRestanti, 600 - ticks);
+    QCOMPARE(label(match.window, "lblconto")->text(), clock);
+    QCOMPARE(match.state.secondiRestanti(), 600 - ticks);
     QCOMPARE(match.platform.dialogs.size(), before);
-    QVERIFY(match.window.Timer1->isActive());
+    QVERIFY(named<QTimer>(match.window, "Timer1")->isActive());
 }
 
 void TestMatch::tick601Declined()
 {
     Match match;
     match.ticks(600);
-    match.window.cmdNext->setEnabled(true);
-    match.window.cmdNext->setFocus();
+    button(match.window, "cmdNext")->setEnabled(true);
+    button(match.window, "cmdNext")->setFocus();
     const int before = match.platform.dialogs.size();
-    match.platform.answers = {Platform::No};
+    match.platform.answers = {Platform::Answer::No};
     match.ticks(1);
 
     const QList<FakePlatform::Dialog> shown = match.platform.dialogs.mid(before);
     QCOMPARE(shown.size(), 2);
     QCOMPARE(shown[0].text, leaving);
-    QCOMPARE(shown[0].style, 292);
+    QCOMPARE(shown[0].style.toInt(), 292);
     QCOMPARE(shown[0].title, QStringLiteral("Uscire dal programma"));
     QCOMPARE(shown[1].text, timeUp);
-    QCOMPARE(shown[1].style, 0);
+    QCOMPARE(shown[1].style.toInt(), 0);
     QCOMPARE(shown[1].title, QStringLiteral("Quorvel"));
-    QVERIFY(!match.window.Timer1->isActive());
+    QVERIFY(!named<QTimer>(match.window, "Timer1")->isActive());
     QCOMPARE(match.platform.beeps, 1);
-    QTRY_COMPARE(QApplication::focusWidget(), match.window.txtAnswer);
-    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:00:00"));
-    QVERIFY(!match.window.hasEnded());
+    QTRY_COMPARE(QApplication::focusWidget(), box(match.window, "txtAnswer"));
+    QCOMPARE(label(match.window, "lblconto")->text(), QStringLiteral("00:00:00"));
+    QVERIFY(!match.state.hasEnded());
 }
 
 void TestMatch::tick601Accepted()
@@ -233,9 +230,9 @@ void TestMatch::tick601Accepted()
     Match match;
     match.ticks(600);
     const int before = match.platform.dialogs.size();
-    match.platform.answers = {Platform::Yes};
+    match.platform.answers = {Platform::Answer::Yes};
     match.ticks(1);
-    QVERIFY(match.window.hasEnded());
+    QVERIFY(match.state.hasEnded());
     QVERIFY(!match.platform.texts().mid(before).contains(timeUp));
     QCOMPARE(match.platform.beeps, 0);
 }
@@ -252,7 +249,7 @@ void TestMatch::onlyOneLeavingConfirmation()
         match.window.Timer1_Timer();
     };
     const int before = match.platform.dialogs.size();
-    match.platform.answers = {Platform::No};
+    match.platform.answers = {Platform::Answer::No};
     match.ticks(1);
     QCOMPARE(match.platform.texts().mid(before), (QStringList{leaving, timeUp}));
     QCOMPARE(inner, 2);
@@ -261,9 +258,9 @@ void TestMatch::onlyOneLeavingConfirmation()
     // The same holds for the confirmation opened by "E&xit" in the middle of a match.
     Match other;
     other.platform.whileOpen = [&](const FakePlatform::Dialog &) { other.ticks(3); };
-    other.platform.answers = {Platform::No};
+    other.platform.answers = {Platform::Answer::No};
     other.window.cmdExit_Click();
-    QCOMPARE(other.window.lblconto->text(), QStringLiteral("00:10:00"));
+    QCOMPARE(label(other.window, "lblconto")->text(), QStringLiteral("00:10:00"));
     QCOMPARE(other.platform.texts().count(leaving), 1);
 }
 
@@ -272,25 +269,25 @@ void TestMatch::helpAndNewMatchDoNotHoldTheClock()
     Match match;
     match.platform.whileOpen = [&](const FakePlatform::Dialog &) { match.ticks(1); };
     match.window.HELP_Click();
-    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:09:59"));
-    match.platform.answers = {Platform::No};
+    QCOMPARE(label(match.window, "lblconto")->text(), QStringLiteral("00:09:59"));
+    match.platform.answers = {Platform::Answer::No};
     match.window.Next_Click();
-    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:09:58"));
+    QCOMPARE(label(match.window, "lblconto")->text(), QStringLiteral("00:09:58"));
 }
 
 void TestMatch::gameGoesOnAfterExpiry()
 {
     Match match;
     match.ticks(600);
-    match.platform.answers = {Platform::No};
+    match.platform.answers = {Platform::Answer::No};
     match.ticks(1);
-    QVERIFY(!match.window.Timer1->isActive());
-    match.window.txtAnswer->setText(QStringLiteral("7"));
+    QVERIFY(!named<QTimer>(match.window, "Timer1")->isActive());
+    box(match.window, "txtAnswer")->setText(QStringLiteral("7"));
     match.window.cmdNext_Click();
-    QCOMPARE(match.window.txtAnswer->text(), QString());
-    QVERIFY(match.window.txtAnswer->isEnabled());
-    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:00:00"));
-    QVERIFY(!match.window.Timer1->isActive());
+    QCOMPARE(box(match.window, "txtAnswer")->text(), QString());
+    QVERIFY(box(match.window, "txtAnswer")->isEnabled());
+    QCOMPARE(label(match.window, "lblconto")->text(), QStringLiteral("00:00:00"));
+    QVERIFY(!named<QTimer>(match.window, "Timer1")->isActive());
 }
 
 void TestMatch::minimisedCaptionFollowsTheClock()
@@ -321,19 +318,18 @@ void TestMatch::newMatch()
     Tavola *const same = &match.window;
     if (expired) {
         match.ticks(600);
-        match.platform.answers = {Platform::No};
+        match.platform.answers = {Platform::Answer::No};
         match.ticks(1);
-        QVERIFY(!match.window.Timer1->isActive());
+        QVERIFY(!named<QTimer>(match.window, "Timer1")->isActive());
     } else {
         match.ticks(42);
     }
     // A score that beats the empty record, then abandoned.
-    match.window.risposteEsatte = 9;
-    match.window.lblScore->setText(QStringLiteral("9"));
-    match.window.lblMessage->setText(QStringLiteral("M I T I C O!!!"));
+    for (int i = 0; i < 9; ++i)
+        answerNext(match.window, true);
 
     const int before = match.platform.dialogs.size();
-    match.platform.answers = {Platform::Yes};
+    match.platform.answers = {Platform::Answer::Yes};
     match.platform.inputs = {QStringLiteral("Bruno")};
     match.window.Next_Click();
 
@@ -341,7 +337,7 @@ void TestMatch::newMatch()
     QCOMPARE(shown.size(), 7);
     QCOMPARE(shown[0].text, QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"));
     QCOMPARE(shown[0].title, QStringLiteral("INIZIARE NUOVA GARA"));
-    QCOMPARE(shown[0].style, 292);
+    QCOMPARE(shown[0].style.toInt(), 292);
     QCOMPARE(shown[1].text, QStringLiteral("Come ti chiami?"));
     QCOMPARE(shown[6].text, QStringLiteral("Buona fortuna Bruno"));
 
@@ -349,52 +345,51 @@ void TestMatch::newMatch()
     QVERIFY(match.window.isVisible());
     // Shown again at the same size, with no resize, it must look as a first start leaves it.
     QCOMPARE(match.window.windowTitle(), QString(60, QLatin1Char(' ')) + design::title);
-    QTRY_COMPARE(QApplication::focusWidget(), match.window.txtAnswer);
-    QCOMPARE(match.window.lblnome1->text(), QStringLiteral("Bruno"));
-    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:10:00"));
-    QVERIFY(match.window.Timer1->isActive());
-    QCOMPARE(match.window.secondiRestanti, 600);
-    QCOMPARE(match.window.risposteEsatte, 0);
-    QCOMPARE(match.window.risposteErrate, 0);
+    QTRY_COMPARE(QApplication::focusWidget(), box(match.window, "txtAnswer"));
+    QCOMPARE(label(match.window, "lblnome1")->text(), QStringLiteral("Bruno"));
+    QCOMPARE(label(match.window, "lblconto")->text(), QStringLiteral("00:10:00"));
+    QVERIFY(named<QTimer>(match.window, "Timer1")->isActive());
+    QCOMPARE(match.state.secondiRestanti(), 600);
+    QCOMPARE(match.state.risposteEsatte(), 0);
+    QCOMPARE(match.state.risposteErrate(), 0);
     // The rebuilt controls are in their design state where start-up leaves them.
-    QCOMPARE(match.window.lblScore->text(), QStringLiteral("0"));
-    QCOMPARE(match.window.lblMessage->text(), QString());
-    QCOMPARE(match.window.surface->backColor(), QColor(0, 0, 255));
+    QCOMPARE(label(match.window, "lblScore")->text(), QStringLiteral("0"));
+    QCOMPARE(label(match.window, "lblMessage")->text(), QString());
+    QCOMPARE(surface(match.window)->backColor(), QColor(0, 0, 255));
     // The abandoned score is not stored.
     QCOMPARE(match.recordBytes("/quorvrec.txt"), QByteArray());
     QCOMPARE(match.recordBytes("/quorvrec1.txt"), QByteArray());
     match.ticks(1);
-    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:09:59"));
+    QCOMPARE(label(match.window, "lblconto")->text(), QStringLiteral("00:09:59"));
 }
 
 void TestMatch::newMatchRefusedChangesNothing()
 {
     Match match;
     match.ticks(5);
-    match.window.lblScore->setText(QStringLiteral("3"));
-    const QString exercise = match.window.sommanumtxt->text() + match.window.sommadentxt->text();
-    QLineEdit *const box = match.window.txtAnswer;
-    match.platform.answers = {Platform::No};
+    label(match.window, "lblScore")->setText(QStringLiteral("3"));
+    const QString exercise = box(match.window, "sommanumtxt")->text() + box(match.window, "sommadentxt")->text();
+    QLineEdit *const numerator = box(match.window, "txtAnswer");
+    match.platform.answers = {Platform::Answer::No};
     match.window.Next_Click();
-    QCOMPARE(match.window.txtAnswer, box);
-    QCOMPARE(match.window.lblScore->text(), QStringLiteral("3"));
-    QCOMPARE(match.window.sommanumtxt->text() + match.window.sommadentxt->text(), exercise);
-    QCOMPARE(match.window.lblconto->text(), QStringLiteral("00:09:55"));
-    QVERIFY(match.window.Timer1->isActive());
+    QCOMPARE(box(match.window, "txtAnswer"), numerator);
+    QCOMPARE(label(match.window, "lblScore")->text(), QStringLiteral("3"));
+    QCOMPARE(box(match.window, "sommanumtxt")->text() + box(match.window, "sommadentxt")->text(), exercise);
+    QCOMPARE(label(match.window, "lblconto")->text(), QStringLiteral("00:09:55"));
+    QVERIFY(named<QTimer>(match.window, "Timer1")->isActive());
 }
 
 void TestMatch::newMatchFromTheMenu()
 {
     Match match;
-    match.platform.answers = {Platform::Yes};
+    match.platform.answers = {Platform::Answer::Yes};
     match.platform.inputs = {QStringLiteral("Carla")};
-    match.window.Next->trigger();
-    QTRY_COMPARE(match.window.lblnome1->text(), QStringLiteral("Carla"));
+    named<QAction>(match.window, "Next")->trigger();
+    QTRY_COMPARE(label(match.window, "lblnome1")->text(), QStringLiteral("Carla"));
     // The menu itself was rebuilt and still works.
-    QVERIFY(match.window.Next);
-    match.platform.answers = {Platform::No};
+    match.platform.answers = {Platform::Answer::No};
     const int before = match.platform.dialogs.size();
-    match.window.Next->trigger();
+    named<QAction>(match.window, "Next")->trigger();
     QTRY_COMPARE(match.platform.dialogs.size(), before + 1);
 }
 
@@ -413,7 +408,7 @@ void TestMatch::help()
     QFETCH(QString, start);
     Match match(name);
     const int before = match.platform.dialogs.size();
-    const QString exercise = match.window.sommanumtxt->text();
+    const QString exercise = box(match.window, "sommanumtxt")->text();
     match.window.HELP_Click();
     QCOMPARE(match.platform.dialogs.size(), before + 1);
     const FakePlatform::Dialog shown = match.platform.dialogs.last();
@@ -423,23 +418,24 @@ void TestMatch::help()
         "Per fare i calcoli mentalmente ripassate i criteri di divisibilità - Ciao "));
     QVERIFY(shown.text.startsWith(start));
     QCOMPARE(help::text.size(), 257);
-    QCOMPARE(shown.style, 0);
+    QCOMPARE(shown.style.toInt(), 0);
     QCOMPARE(shown.title, QStringLiteral("Quorvel"));
-    QCOMPARE(match.window.sommanumtxt->text(), exercise);
-    QVERIFY(match.window.Timer1->isActive());
+    QCOMPARE(box(match.window, "sommanumtxt")->text(), exercise);
+    QVERIFY(named<QTimer>(match.window, "Timer1")->isActive());
 
     // The same after the clock has run out, and from the menu.
     match.ticks(600);
-    match.platform.answers = {Platform::No};
+    match.platform.answers = {Platform::Answer::No};
     match.ticks(1);
-    match.window.HELP->trigger();
+    named<QAction>(match.window, "HELP")->trigger();
     QCOMPARE(match.platform.dialogs.last().text, shown.text);
 }
 
 void TestMatch::italianDialogs()
 {
-    QVERIFY(installQtItalian());
+    QVERIFY(platform::installQtItalian());
     QtPlatform platform;
+    const Platform::Style yesNoQuestion = Platform::YesNo | Platform::Question | Platform::SecondButtonDefault;
 
     struct Seen { QStringList buttons; QString defaultButton; QMessageBox::Icon icon = QMessageBox::NoIcon; QString title; };
     auto answerWith = [](const QString &buttonText, Seen *seen) {
@@ -459,7 +455,7 @@ void TestMatch::italianDialogs()
 
     Seen question;
     answerWith(QStringLiteral("Sì"), &question);
-    QCOMPARE(platform.messageBox(leaving, 292, QStringLiteral("Uscire dal programma")), int(Platform::Yes));
+    QCOMPARE(platform.messageBox(leaving, yesNoQuestion, QStringLiteral("Uscire dal programma")), Platform::Answer::Yes);
     question.buttons.sort();
     QCOMPARE(question.buttons, (QStringList{"No", "Sì"}));
     QCOMPARE(question.defaultButton, QStringLiteral("No"));
@@ -468,11 +464,11 @@ void TestMatch::italianDialogs()
 
     Seen no;
     answerWith(QStringLiteral("No"), &no);
-    QCOMPARE(platform.messageBox(leaving, 292, QStringLiteral("Uscire dal programma")), int(Platform::No));
+    QCOMPARE(platform.messageBox(leaving, yesNoQuestion, QStringLiteral("Uscire dal programma")), Platform::Answer::No);
 
     Seen plain;
     answerWith(QStringLiteral("OK"), &plain);
-    QCOMPARE(platform.messageBox(timeUp, 0, QStringLiteral("Quorvel")), int(Platform::Ok));
+    QCOMPARE(platform.messageBox(timeUp, Platform::OkOnly, QStringLiteral("Quorvel")), Platform::Answer::Ok);
     QCOMPARE(plain.buttons, QStringList{"OK"});
     QCOMPARE(plain.icon, QMessageBox::NoIcon);
 

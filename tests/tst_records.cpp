@@ -1,15 +1,13 @@
 // The record files and leaving the game: bytes, loading, the comparison, atomic
 // writing under crashes, two copies leaving together, and failures.
 
-#include "fakeplatform.h"
 #include "record_writer.h"
+#include "support/startedmatch.h"
 
 #include "platform/qtplatform.h"
 #include "records/record_files.h"
 #include "records/record_store.h"
 #include "records/record_text.h"
-#include "window/label.h"
-#include "window/picturebutton.h"
 #include "window/tavola.h"
 
 #include <QDir>
@@ -65,9 +63,9 @@ QStringList start(Tavola &window, FakePlatform &platform, const QString &name = 
 // Leaves with the given score, answering Yes; returns every message shown meanwhile.
 QStringList leave(Tavola &window, FakePlatform &platform, int score)
 {
-    window.lblScore->setText(QString::number(score));
-    window.risposteEsatte = qint16(score);
-    platform.answers = {Platform::Yes};
+    for (int i = 0; i < score; ++i)
+        answerNext(window, true);
+    platform.answers = {Platform::Answer::Yes};
     const qsizetype before = platform.dialogs.size();
     window.cmdExit_Click();
     return platform.texts().mid(before);
@@ -183,8 +181,8 @@ void TestRecords::firstRunCreatesEmptyFiles()
     QCOMPARE(start(w, p), QStringList());
     QCOMPARE(bytesOf(scorePath(p)), QByteArray(""));
     QCOMPARE(bytesOf(namePath(p)), QByteArray(""));
-    QCOMPARE(w.lblpunti->text(), QString());
-    QCOMPARE(w.lblnome->text(), QString());
+    QCOMPARE(label(w, "lblpunti")->text(), QString());
+    QCOMPARE(label(w, "lblnome")->text(), QString());
 }
 
 void TestRecords::startLeavesExistingBytesUntouched()
@@ -197,8 +195,8 @@ void TestRecords::startLeavesExistingBytesUntouched()
     QCOMPARE(start(w, p), QStringList());
     QCOMPARE(bytesOf(scorePath(p)), QByteArray("12\r\n"));
     QCOMPARE(bytesOf(namePath(p)), QByteArray("Pierè\xe8\r\n\x90tail"));
-    QCOMPARE(w.lblpunti->text(), QStringLiteral("12\r\n"));
-    QCOMPARE(w.lblnome->text(), QStringLiteral("PierÃ¨è\r\n\u0090tail"));
+    QCOMPARE(label(w, "lblpunti")->text(), QStringLiteral("12\r\n"));
+    QCOMPARE(label(w, "lblnome")->text(), QStringLiteral("PierÃ¨è\r\n\u0090tail"));
 }
 
 void TestRecords::leaving_data()
@@ -246,16 +244,16 @@ void TestRecords::leaving()
 
     const QStringList shown = leave(w, p, score);
     const FakePlatform::Dialog asked = p.dialogs.at(p.dialogs.size() - shown.size());
-    QCOMPARE(asked.style, 292);
+    QCOMPARE(asked.style.toInt(), 292);
     QCOMPARE(asked.title, QStringLiteral("Uscire dal programma"));
-    QVERIFY(w.hasEnded());
+    QVERIFY(TavolaView(w).hasEnded());
     if (newScore.isEmpty()) {
         QCOMPARE(shown, QStringList({confirmation}));
         QCOMPARE(bytesOf(scorePath(p)), oldScore);
         QCOMPARE(bytesOf(namePath(p)), oldName);
     } else {
         QCOMPARE(shown, QStringList({confirmation, recordMessage}));
-        QCOMPARE(p.dialogs.last().style, 0);
+        QCOMPARE(p.dialogs.last().style.toInt(), 0);
         QCOMPARE(p.dialogs.last().title, QStringLiteral("Quorvel"));
         QCOMPARE(bytesOf(scorePath(p)), newScore);
         QCOMPARE(bytesOf(namePath(p)), newName);
@@ -273,8 +271,8 @@ void TestRecords::storedRecordShowsAtNextStart()
     QCOMPARE(bytesOf(namePath(p)), QByteArray("Pier\xe8\r\n"));
     Tavola next(&p);
     start(next, p);
-    QCOMPARE(next.lblpunti->text(), QStringLiteral("1\r\n"));
-    QCOMPARE(next.lblnome->text(), QStringLiteral("Pierè\r\n"));
+    QCOMPARE(label(next, "lblpunti")->text(), QStringLiteral("1\r\n"));
+    QCOMPARE(label(next, "lblnome")->text(), QStringLiteral("Pierè\r\n"));
 }
 
 void TestRecords::exitButtonAndAltXLeave_data()
@@ -292,13 +290,13 @@ void TestRecords::exitButtonAndAltXLeave()
     start(w, p);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.lblScore->setText(QStringLiteral("1"));
-    p.answers = {Platform::Yes};
+    label(w, "lblScore")->setText(QStringLiteral("1"));
+    p.answers = {Platform::Answer::Yes};
     if (altX)
-        QTest::keyClick(w.txtAnswer, Qt::Key_X, Qt::AltModifier);
+        QTest::keyClick(box(w, "txtAnswer"), Qt::Key_X, Qt::AltModifier);
     else
-        QTest::mouseClick(w.cmdExit, Qt::LeftButton);
-    QTRY_VERIFY(w.hasEnded());
+        QTest::mouseClick(button(w, "cmdExit"), Qt::LeftButton);
+    QTRY_VERIFY(TavolaView(w).hasEnded());
     QCOMPARE(p.texts().mid(p.texts().size() - 2), QStringList({confirmation, recordMessage}));
     QCOMPARE(bytesOf(scorePath(p)), QByteArray("1\r\n"));
 }
@@ -309,21 +307,20 @@ void TestRecords::refusingChangesNothing()
     putBytes(scorePath(p), "1\r\n");
     Tavola w(&p);
     start(w, p);
-    w.lblScore->setText(QStringLiteral("3"));
-    w.risposteEsatte = 3;
-    w.risposteErrate = 2;
-    const auto state = [&] {
-        return QStringList{w.lblScore->text(), QString::number(w.risposteEsatte), QString::number(w.risposteErrate),
-                           w.sommanumtxt->text(), w.sommadentxt->text(), QString::number(w.numRidotto),
-                           QString::number(w.denRidotto), w.lblconto->text(), QString::number(w.secondiRestanti),
-                           QString::number(w.Timer1->isActive())};
+    for (const bool right : {true, true, true, false, false})
+        answerNext(w, right);
+    const auto state = [&, game = TavolaView(w)] {
+        return QStringList{label(w, "lblScore")->text(), QString::number(game.risposteEsatte()), QString::number(game.risposteErrate()),
+                           box(w, "sommanumtxt")->text(), box(w, "sommadentxt")->text(), QString::number(game.numRidotto()),
+                           QString::number(game.denRidotto()), label(w, "lblconto")->text(), QString::number(game.secondiRestanti()),
+                           QString::number(named<QTimer>(w, "Timer1")->isActive())};
     };
     const QStringList before = state();
-    p.answers = {Platform::No};
+    p.answers = {Platform::Answer::No};
     w.cmdExit_Click();
     QCOMPARE(state(), before);
     QCOMPARE(p.texts().last(), confirmation);
-    QVERIFY(!w.hasEnded());
+    QVERIFY(!TavolaView(w).hasEnded());
     QCOMPARE(bytesOf(scorePath(p)), QByteArray("1\r\n"));
     QCOMPARE(bytesOf(namePath(p)), QByteArray(""));
 }
@@ -333,12 +330,12 @@ void TestRecords::tickDuringConfirmationOpensNoSecondOne()
     FakePlatform p;
     Tavola w(&p);
     start(w, p);
-    const QString clock = w.lblconto->text();
+    const QString clock = label(w, "lblconto")->text();
     p.whileOpen = [&](const FakePlatform::Dialog &) { w.Timer1_Timer(); };
-    p.answers = {Platform::No};
+    p.answers = {Platform::Answer::No};
     w.cmdExit_Click();
     QCOMPARE(p.texts().count(confirmation), 1);
-    QCOMPARE(w.lblconto->text(), clock);
+    QCOMPARE(label(w, "lblconto")->text(), clock);
 }
 
 void TestRecords::closeButtonStoresNothing()
@@ -346,7 +343,7 @@ void TestRecords::closeButtonStoresNothing()
     FakePlatform p;
     Tavola w(&p);
     start(w, p);
-    w.lblScore->setText(QStringLiteral("5"));
+    label(w, "lblScore")->setText(QStringLiteral("5"));
     w.show();
     const qsizetype before = p.dialogs.size();
     w.close();
@@ -371,9 +368,9 @@ void TestRecords::hugeBinaryFilesStartAndCount()
 
     Tavola w(&p);
     QCOMPARE(start(w, p), QStringList());
-    QCOMPARE(w.lblpunti->text().size(), records::readLimit);
-    QVERIFY(w.lblpunti->text().startsWith(QStringLiteral("12ÿ\x1a")));
-    QCOMPARE(w.lblnome->text().size(), records::readLimit);
+    QCOMPARE(label(w, "lblpunti")->text().size(), records::readLimit);
+    QVERIFY(label(w, "lblpunti")->text().startsWith(QStringLiteral("12ÿ\x1a")));
+    QCOMPARE(label(w, "lblnome")->text().size(), records::readLimit);
     QCOMPARE(leave(w, p, 12), QStringList({confirmation}));
     QCOMPARE(QFileInfo(scorePath(p)).size(), 30 * 1024 * 1024);
 
@@ -437,9 +434,9 @@ void TestRecords::failures()
     Tavola w(&p);
     QCOMPARE(start(w, p), atStart.replaceInStrings(QStringLiteral("%dir"), dir));
     for (qsizetype i = p.dialogs.size() - atStart.size(); i < p.dialogs.size(); ++i)
-        QVERIFY(p.dialogs.at(i).style == 0 && p.dialogs.at(i).title == QLatin1String("Quorvel"));
+        QVERIFY(p.dialogs.at(i).style.toInt() == 0 && p.dialogs.at(i).title == QLatin1String("Quorvel"));
     QCOMPARE(leave(w, p, 5), QStringList({confirmation, atLeave.replace(QStringLiteral("%dir"), dir) + notStored}));
-    QVERIFY(w.hasEnded());
+    QVERIFY(TavolaView(w).hasEnded());
     QCOMPARE(snapshot(score), scoreBefore);
     QCOMPARE(snapshot(name), nameBefore);
     QVERIFY(!QFile::exists(records::scoreFileName));   // never in the root directory

@@ -9,10 +9,10 @@
 // one (`make soak` plays many). A failure prints the seed and the last events
 // before it.
 
-#include "fakeplatform.h"
+#include "support/controls.h"
+#include "support/fakeplatform.h"
+#include "support/tavolaview.h"
 
-#include "window/label.h"
-#include "window/picturebutton.h"
 #include "window/tavola.h"
 
 #include <QAbstractEventDispatcher>
@@ -51,12 +51,12 @@ public:
     // The answer to the next "Nuova gara" confirmation; every other question is answered No.
     bool acceptNewMatch = false;
 
-    int messageBox(const QString &text, int style, const QString &title) override
+    Answer messageBox(const QString &text, Style style, const QString &title) override
     {
-        const int answer = FakePlatform::messageBox(text, style, title);
+        const Answer answer = FakePlatform::messageBox(text, style, title);
         if (text == QLatin1String("INIZIAMO UNA NUOVA GARA  ?")) {
             const bool accept = std::exchange(acceptNewMatch, false);
-            return accept ? int(Yes) : int(No);
+            return accept ? Answer::Yes : Answer::No;
         }
         return answer;
     }
@@ -123,6 +123,7 @@ public:
 
     StormPlatform platform;
     Tavola window{&platform};
+    const TavolaView state{window};
 
     // One random event and the checks after it; an empty text when all holds.
     QString step()
@@ -154,8 +155,8 @@ private:
 
     Snapshot snapshot() const
     {
-        return {window.risposteEsatte, window.risposteErrate, platform.exercises, platform.gradings,
-                window.secondiRestanti, m_gradedSinceExercise};
+        return {state.risposteEsatte(), state.risposteErrate(), platform.exercises, platform.gradings,
+                state.secondiRestanti(), m_gradedSinceExercise};
     }
 
     bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
@@ -177,7 +178,7 @@ private:
     // Each new load builds a new timer; the storm drives it by hand.
     void afterLoad()
     {
-        window.Timer1->setInterval(24 * 3600 * 1000);
+        named<QTimer>(window, "Timer1")->setInterval(24 * 3600 * 1000);
         ++m_matches;
         m_timeUpShown = false;
     }
@@ -185,7 +186,7 @@ private:
     void tick(const QString &why)
     {
         // A real timer ticks only while it runs.
-        if (!window.Timer1 || !window.Timer1->isActive())
+        if (!named<QTimer>(window, "Timer1")->isActive())
             return;
         log(why);
         ++m_ticksThisStep;
@@ -215,11 +216,11 @@ private:
     // events come in between and then lets the press land at once.
     void landAnimatedClicks()
     {
-        for (QWidget *button : {static_cast<QWidget *>(window.cmdNext), static_cast<QWidget *>(window.cmdExit)}) {
-            for (const auto &timer : QAbstractEventDispatcher::instance()->registeredTimers(button)) {
-                log(QStringLiteral("the access key's press lands on %1").arg(button->objectName()));
+        for (PictureButton *pressed : {button(window, "cmdNext"), button(window, "cmdExit")}) {
+            for (const auto &timer : QAbstractEventDispatcher::instance()->registeredTimers(pressed)) {
+                log(QStringLiteral("the access key's press lands on %1").arg(pressed->objectName()));
                 QTimerEvent event(timer.timerId);
-                QCoreApplication::sendEvent(button, &event);
+                QCoreApplication::sendEvent(pressed, &event);
             }
         }
         m_eventsUntilLanding = -1;
@@ -237,7 +238,7 @@ private:
 
     void openAndCloseMenu()
     {
-        QMenu *menus[] = {window.Ciao, window.webMenu, window.crit};
+        QMenu *menus[] = {named<QMenu>(window, "Ciao"), named<QMenu>(window, "webMenu"), named<QMenu>(window, "crit")};
         QMenu *menu = menus[pick(3)];
         log(QStringLiteral("open menu %1").arg(menu->title()));
         menu->popup(window.mapToGlobal(QPoint(40, 20)));
@@ -275,7 +276,7 @@ private:
         const QStringList names{QStringLiteral("Bruno"), QString(), QStringLiteral("  è Zoë  "),
                                 QString(40, QLatin1Char('x'))};
         platform.inputs = {names[pick(int(names.size()))]};
-        window.Next->trigger();
+        named<QAction>(window, "Next")->trigger();
         // The menu item runs the new match from the event loop.
         settle();
         if (yes) {
@@ -362,19 +363,18 @@ private:
             {50, [this] { accessKey(Qt::Key_X, QStringLiteral("Alt+X")); }},
             {40, [this] { key(Qt::Key_Alt, Qt::AltModifier, QStringLiteral("Alt alone")); }},
             {40, [this] { holdEnter(); }},
-            {300, [this] { click(window.cmdNext, QStringLiteral("Nuovo calcolo")); }},
-            {40, [this] { click(window.cmdExit, QStringLiteral("Exit")); }},
+            {300, [this] { click(button(window, "cmdNext"), QStringLiteral("Nuovo calcolo")); }},
+            {40, [this] { click(button(window, "cmdExit"), QStringLiteral("Exit")); }},
             {450, [this] {
-                 QLineEdit *boxes[] = {window.txtAnswer, window.Text3, window.txtAnswer, window.Text3,
-                                       window.sommanumtxt, window.sommadentxt};
-                 QLineEdit *box = boxes[pick(6)];
-                 click(box, box->objectName());
+                 const char *boxes[] = {"txtAnswer", "Text3", "txtAnswer", "Text3", "sommanumtxt", "sommadentxt"};
+                 QLineEdit *clicked = box(window, boxes[pick(6)]);
+                 click(clicked, clicked->objectName());
              }},
-            {30, [this] { click(window.lblMessage, QStringLiteral("the message line")); }},
+            {30, [this] { click(label(window, "lblMessage"), QStringLiteral("the message line")); }},
             {2000, [this] { tick(QStringLiteral("tick")); }},
             {60, [this] {
                  log(QStringLiteral("Aiuto"));
-                 window.HELP->trigger();
+                 named<QAction>(window, "HELP")->trigger();
              }},
             {80, [this] { openAndCloseMenu(); }},
             {3, [this] { newMatch(); }},
@@ -422,15 +422,15 @@ private:
         const Snapshot now = snapshot();
         const Tavola &w = window;
 
-        if (w.hasEnded())
+        if (state.hasEnded())
             return QStringLiteral("the program ended, though every leave was answered No");
 
         // The counters show the counts, and the total is their sum.
-        const int right = w.risposteEsatte, wrong = w.risposteErrate;
-        if (w.lblScore->text() != QString::number(right) || w.lblScore1->text() != QString::number(wrong)
-            || w.lblScore2->text() != QString::number(right + wrong))
+        const int right = state.risposteEsatte(), wrong = state.risposteErrate();
+        if (label(w, "lblScore")->text() != QString::number(right) || label(w, "lblScore1")->text() != QString::number(wrong)
+            || label(w, "lblScore2")->text() != QString::number(right + wrong))
             return QStringLiteral("the counters show %1 %2 %3 for %4 right and %5 wrong")
-                .arg(w.lblScore->text(), w.lblScore1->text(), w.lblScore2->text())
+                .arg(label(w, "lblScore")->text(), label(w, "lblScore1")->text(), label(w, "lblScore2")->text())
                 .arg(right).arg(wrong);
         if (right < 0 || wrong < 0)
             return QStringLiteral("a negative count");
@@ -462,16 +462,16 @@ private:
         }
 
         // What the pupil typed stays within 15 characters.
-        for (const QLineEdit *box : {w.txtAnswer, w.Text3})
-            if (box->text().size() > 15)
-                return QStringLiteral("%1 holds %2 characters").arg(box->objectName()).arg(box->text().size());
+        for (const QLineEdit *typed : {box(w, "txtAnswer"), box(w, "Text3")})
+            if (typed->text().size() > 15)
+                return QStringLiteral("%1 holds %2 characters").arg(typed->objectName()).arg(typed->text().size());
 
         // The exercise kept for grading stays whole.
-        if (w.Text9->text() != QString::number(w.numRidotto) || w.Text10->text() != QString::number(w.denRidotto)
-            || w.numRidotto < 1 || w.numRidotto > 19 || w.denRidotto < 1 || w.denRidotto > 10
-            || std::gcd(w.numRidotto, w.denRidotto) != 1)
+        const qint32 num = state.numRidotto(), den = state.denRidotto();
+        if (box(w, "Text9")->text() != QString::number(num) || box(w, "Text10")->text() != QString::number(den)
+            || num < 1 || num > 19 || den < 1 || den > 10 || std::gcd(num, den) != 1)
             return QStringLiteral("the exercise is broken: %1/%2 kept as %3/%4")
-                .arg(w.numRidotto).arg(w.denRidotto).arg(w.Text9->text(), w.Text10->text());
+                .arg(num).arg(den).arg(box(w, "Text9")->text(), box(w, "Text10")->text());
 
         if (const QString clock = checkClock(now); !clock.isEmpty())
             return clock;
@@ -481,21 +481,21 @@ private:
     QString checkVerdict(bool right)
     {
         const Tavola &w = window;
-        const QString message = w.lblMessage->text();
+        const QString message = label(w, "lblMessage")->text();
         if (right && !praises.contains(message))
             return QStringLiteral("a right answer shows \"%1\"").arg(message);
-        QString correction = QStringLiteral("Sbagliato!! ") + w.Text9->text();
-        if (w.denRidotto != 1)
-            correction += QStringLiteral(" / ") + w.Text10->text();
+        QString correction = QStringLiteral("Sbagliato!! ") + box(w, "Text9")->text();
+        if (state.denRidotto() != 1)
+            correction += QStringLiteral(" / ") + box(w, "Text10")->text();
         if (!right && message != correction)
             return QStringLiteral("a wrong answer shows \"%1\"").arg(message);
-        const std::optional<qint64> numerator = plainNumber(w.txtAnswer->text());
-        const std::optional<qint64> denominator = plainNumber(w.Text3->text());
+        const std::optional<qint64> numerator = plainNumber(box(w, "txtAnswer")->text());
+        const std::optional<qint64> denominator = plainNumber(box(w, "Text3")->text());
         if (numerator && denominator
-            && right != (*numerator == w.numRidotto && *denominator == w.denRidotto))
+            && right != (*numerator == state.numRidotto() && *denominator == state.denRidotto()))
             return QStringLiteral("%1 over %2 for %3/%4 was counted %5")
-                .arg(w.txtAnswer->text(), w.Text3->text())
-                .arg(w.numRidotto).arg(w.denRidotto)
+                .arg(box(w, "txtAnswer")->text(), box(w, "Text3")->text())
+                .arg(state.numRidotto()).arg(state.denRidotto())
                 .arg(right ? QStringLiteral("right") : QStringLiteral("wrong"));
         return {};
     }
@@ -509,8 +509,8 @@ private:
         if (!m_newMatch && (left > m_before.secondsLeft || m_before.secondsLeft - left > m_ticksThisStep))
             return QStringLiteral("%1 ticks took the clock from %2 to %3 seconds")
                 .arg(m_ticksThisStep).arg(m_before.secondsLeft).arg(left);
-        if (w.lblconto->text() != clockOf(left))
-            return QStringLiteral("the clock shows %1 with %2 seconds left").arg(w.lblconto->text()).arg(left);
+        if (label(w, "lblconto")->text() != clockOf(left))
+            return QStringLiteral("the clock shows %1 with %2 seconds left").arg(label(w, "lblconto")->text()).arg(left);
         const bool timeUp = platform.dialogs.size() > 0
             && platform.texts().mid(m_dialogsSeen).contains(QStringLiteral("Tempo scaduto"));
         m_dialogsSeen = int(platform.dialogs.size());
@@ -520,9 +520,9 @@ private:
             m_timeUpShown = true;
             ++m_expiries;
         }
-        if (w.Timer1->isActive() == m_timeUpShown)
+        if (named<QTimer>(w, "Timer1")->isActive() == m_timeUpShown)
             return QStringLiteral("the countdown is %1 after \"Tempo scaduto\" was %2")
-                .arg(w.Timer1->isActive() ? QStringLiteral("running") : QStringLiteral("stopped"),
+                .arg(named<QTimer>(w, "Timer1")->isActive() ? QStringLiteral("running") : QStringLiteral("stopped"),
                      m_timeUpShown ? QStringLiteral("shown") : QStringLiteral("not shown"));
         return {};
     }
@@ -534,8 +534,8 @@ private:
             return {};
         const QWidget *focus = QApplication::focusWidget();
         const Tavola &w = window;
-        const QList<const QWidget *> controls{w.txtAnswer, w.Text3, w.sommanumtxt, w.sommadentxt,
-                                              w.cmdNext, w.cmdExit, w.menuBar()};
+        const QList<const QWidget *> controls{box(w, "txtAnswer"), box(w, "Text3"), box(w, "sommanumtxt"),
+                                              box(w, "sommadentxt"), button(w, "cmdNext"), button(w, "cmdExit"), w.menuBar()};
         if (!focus)
             return QStringLiteral("nothing has the focus");
         if (!controls.contains(focus) || !focus->isVisible() || !focus->isEnabled())
@@ -613,22 +613,22 @@ void TestStorm::lateAccessKeyPressMakesNoSecondExercise()
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(window.txtAnswer, Qt::Key_Return);
-    QTest::keyClick(window.Text3, Qt::Key_Return);
-    QVERIFY(window.cmdNext->isEnabled());
+    QTest::keyClick(box(window, "txtAnswer"), Qt::Key_Return);
+    QTest::keyClick(box(window, "Text3"), Qt::Key_Return);
+    QVERIFY(button(window, "cmdNext")->isEnabled());
     QCOMPARE(platform.seeds.size(), 1);
 
-    const QSignalSpy released(window.cmdNext, &QAbstractButton::released);
-    QTest::keyClick(window.cmdNext, Qt::Key_N, Qt::AltModifier);
-    QTest::keyClick(window.cmdNext, Qt::Key_Return);
+    const QSignalSpy released(button(window, "cmdNext"), &QAbstractButton::released);
+    QTest::keyClick(button(window, "cmdNext"), Qt::Key_N, Qt::AltModifier);
+    QTest::keyClick(button(window, "cmdNext"), Qt::Key_Return);
     QCOMPARE(platform.seeds.size(), 2);
-    const QString exercise = window.sommanumtxt->text() + QLatin1Char('/') + window.sommadentxt->text();
+    const QString exercise = box(window, "sommanumtxt")->text() + QLatin1Char('/') + box(window, "sommadentxt")->text();
     // The access key's press lands.
     QTRY_COMPARE(released.size(), 2);
     QCOMPARE(platform.seeds.size(), 2);
-    QCOMPARE(window.sommanumtxt->text() + QLatin1Char('/') + window.sommadentxt->text(), exercise);
-    QVERIFY(!window.cmdNext->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), window.txtAnswer);
+    QCOMPARE(box(window, "sommanumtxt")->text() + QLatin1Char('/') + box(window, "sommadentxt")->text(), exercise);
+    QVERIFY(!button(window, "cmdNext")->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), box(window, "txtAnswer"));
 }
 
 QTEST_MAIN(TestStorm)

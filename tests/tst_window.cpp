@@ -1,19 +1,20 @@
 // The window's design: every control where it belongs, with its texts, fonts,
 // colours and tool tips, the menus, the keyboard order, and the window events.
 
-#include "fakeplatform.h"
+#include "support/controls.h"
+#include "support/fakeplatform.h"
+#include "support/tavolaview.h"
 
 #include "window/design.h"
-#include "window/label.h"
-#include "window/picturebutton.h"
-#include "window/surface.h"
 #include "window/tavola.h"
 
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+
+using namespace design;
 
 namespace {
 
@@ -23,11 +24,6 @@ struct Look {
     bool bold;
     bool italic;
 };
-
-QWidget *control(Tavola &window, const QString &name)
-{
-    return window.surface->findChild<QWidget *>(name);
-}
 
 QColor textColour(const QWidget *widget)
 {
@@ -107,8 +103,7 @@ void TestWindow::textBoxes()
     Tavola window(&platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *box = qobject_cast<QLineEdit *>(control(window, name));
-    QVERIFY(box);
+    const QLineEdit *box = named<QLineEdit>(window, name);
     QCOMPARE(box->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     QCOMPARE(box->text(), text);
     if (visible)
@@ -176,8 +171,7 @@ void TestWindow::labels()
 
     FakePlatform platform;
     Tavola window(&platform);
-    auto *label = dynamic_cast<Label *>(control(window, name));
-    QVERIFY(label);
+    const Label *label = named<Label>(window, name);
     const QRect designed = twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
     // Every label keeps its place; one that sizes to its text takes its caption's size.
     QCOMPARE(label->pos(), designed.topLeft());
@@ -207,15 +201,15 @@ void TestWindow::autoSizedLabelsFollowTheirCaption()
 {
     FakePlatform platform;
     Tavola window(&platform);
-    const QPoint place = window.lblScore->pos();
-    const int narrow = window.lblScore->width();
-    window.lblScore->setText(QStringLiteral("32767"));
-    QVERIFY(window.lblScore->width() > 3 * narrow);
-    QCOMPARE(window.lblScore->pos(), place);
+    const QPoint place = label(window, "lblScore")->pos();
+    const int narrow = label(window, "lblScore")->width();
+    label(window, "lblScore")->setText(QStringLiteral("32767"));
+    QVERIFY(label(window, "lblScore")->width() > 3 * narrow);
+    QCOMPARE(label(window, "lblScore")->pos(), place);
     // A caption with a line end grows a second line, as the record line does.
-    const int oneLine = window.lblpunti->height();
-    window.lblpunti->setText(QStringLiteral("12\r\n"));
-    QVERIFY(window.lblpunti->height() > oneLine);
+    const int oneLine = label(window, "lblpunti")->height();
+    label(window, "lblpunti")->setText(QStringLiteral("12\r\n"));
+    QVERIFY(label(window, "lblpunti")->height() > oneLine);
 }
 
 void TestWindow::fontsAreDrawnWithTheirLiberationTwins_data()
@@ -235,7 +229,7 @@ void TestWindow::fontsAreDrawnWithTheirLiberationTwins()
     QFETCH(QString, drawnWith);
     FakePlatform platform;
     Tavola window(&platform);
-    QCOMPARE(QFontInfo(::control(window, control)->font()).family(), drawnWith);
+    QCOMPARE(QFontInfo(named<QWidget>(window, control)->font()).family(), drawnWith);
 }
 
 void TestWindow::buttons()
@@ -244,8 +238,8 @@ void TestWindow::buttons()
     Tavola window(&platform);
     struct Row { PictureButton *button; QRect twips; QString text; QColor face; QString toolTip; };
     const Row rows[] = {
-        {window.cmdNext, {4560, 5160, 1815, 1095}, QStringLiteral("&Nuovo calcolo"), QColor(0, 192, 192), QStringLiteral("Go")},
-        {window.cmdExit, {8520, 5040, 1815, 1095}, QStringLiteral("E&xit"), QColor(255, 128, 0), QStringLiteral("Allora ti arrendi?")},
+        {button(window, "cmdNext"), {4560, 5160, 1815, 1095}, QStringLiteral("&Nuovo calcolo"), QColor(0, 192, 192), QStringLiteral("Go")},
+        {button(window, "cmdExit"), {8520, 5040, 1815, 1095}, QStringLiteral("E&xit"), QColor(255, 128, 0), QStringLiteral("Allora ti arrendi?")},
     };
     for (const Row &row : rows) {
         QCOMPARE(row.button->geometry(), twipsRect(row.twips.x(), row.twips.y(), row.twips.width(), row.twips.height()));
@@ -260,33 +254,33 @@ void TestWindow::buttons()
         QCOMPARE(row.button->currentPicture().deviceIndependentSize(), QSizeF(32, 32));
     }
     // cmdNext shows another face while disabled and while held down.
-    const QImage normal = window.cmdNext->currentPicture().toImage();
-    window.cmdNext->setDown(true);
-    const QImage pressed = window.cmdNext->currentPicture().toImage();
-    window.cmdNext->setDown(false);
-    window.cmdNext->setEnabled(false);
-    const QImage disabled = window.cmdNext->currentPicture().toImage();
+    const QImage normal = button(window, "cmdNext")->currentPicture().toImage();
+    button(window, "cmdNext")->setDown(true);
+    const QImage pressed = button(window, "cmdNext")->currentPicture().toImage();
+    button(window, "cmdNext")->setDown(false);
+    button(window, "cmdNext")->setEnabled(false);
+    const QImage disabled = button(window, "cmdNext")->currentPicture().toImage();
     QVERIFY(normal != pressed);
     QVERIFY(normal != disabled);
     QVERIFY(pressed != disabled);
     // The custom pointers, with their hot spots.
-    QCOMPARE(window.cmdExit->cursor().hotSpot(), QPoint(3, 3));
-    QCOMPARE(window.lblnome->cursor().hotSpot(), QPoint(0, 0));
-    QCOMPARE(window.surface->cursor().hotSpot(), QPoint(1, 1));
-    QCOMPARE(window.lblMessage->cursor().shape(), Qt::BitmapCursor);
-    QCOMPARE(window.cmdNext->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(button(window, "cmdExit")->cursor().hotSpot(), QPoint(3, 3));
+    QCOMPARE(label(window, "lblnome")->cursor().hotSpot(), QPoint(0, 0));
+    QCOMPARE(surface(window)->cursor().hotSpot(), QPoint(1, 1));
+    QCOMPARE(label(window, "lblMessage")->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(button(window, "cmdNext")->cursor().shape(), Qt::BitmapCursor);
 }
 
 void TestWindow::lines()
 {
     FakePlatform platform;
     Tavola window(&platform);
-    QVERIFY(!window.Line1[0] && !window.Line1[1] && !window.Line1[3]);
+    QCOMPARE(window.findChildren<QFrame *>(QRegularExpression(QStringLiteral("^Line1"))).size(), 2);
     // Element 2 from (2280, 1440) to (4800, 1440); element 4 from (8280, 1440) to (10680, 1440); 5 pixels wide.
-    QCOMPARE(window.Line1[2]->geometry(), QRect(152, 94, 169, 5));
-    QCOMPARE(window.Line1[4]->geometry(), QRect(552, 94, 161, 5));
-    for (int element : {2, 4})
-        QCOMPARE(window.Line1[element]->palette().color(QPalette::Window), QColor(255, 0, 255));
+    QCOMPARE(named<QFrame>(window, "Line1_2")->geometry(), QRect(152, 94, 169, 5));
+    QCOMPARE(named<QFrame>(window, "Line1_4")->geometry(), QRect(552, 94, 161, 5));
+    for (const char *element : {"Line1_2", "Line1_4"})
+        QCOMPARE(named<QFrame>(window, element)->palette().color(QPalette::Window), QColor(255, 0, 255));
 }
 
 void TestWindow::everyVisibleControlInsideTheClientArea()
@@ -295,14 +289,14 @@ void TestWindow::everyVisibleControlInsideTheClientArea()
     Tavola window(&platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.surface->size(), QSize(720, 514));
-    QCOMPARE(window.surface->backColor(), QColor(0, 0, 255));
-    for (QWidget *child : window.surface->findChildren<QWidget *>()) {
+    QCOMPARE(surface(window)->size(), QSize(720, 514));
+    QCOMPARE(surface(window)->backColor(), QColor(0, 0, 255));
+    for (QWidget *child : surface(window)->findChildren<QWidget *>()) {
         if (child->isVisible())
-            QVERIFY2(window.surface->rect().contains(child->geometry()), qPrintable(child->objectName()));
+            QVERIFY2(surface(window)->rect().contains(child->geometry()), qPrintable(child->objectName()));
     }
     // The lowest control, lblnome, reaches down to 7200 + 495 twips.
-    QCOMPARE(window.lblnome->geometry().bottom() + 1, twipsToPixels(7200 + 495));
+    QCOMPARE(label(window, "lblnome")->geometry().bottom() + 1, twipsToPixels(7200 + 495));
 }
 
 void TestWindow::tabOrder()
@@ -323,12 +317,12 @@ void TestWindow::tabOrder()
         } while (w != start && names.size() < 20);
         return names;
     };
-    QCOMPARE(visit(window.cmdExit), (QStringList{"cmdExit", "cmdNext", "txtAnswer", "Text3", "sommanumtxt", "sommadentxt"}));
+    QCOMPARE(visit(button(window, "cmdExit")), (QStringList{"cmdExit", "cmdNext", "txtAnswer", "Text3", "sommanumtxt", "sommadentxt"}));
     // A disabled control is skipped.
-    window.cmdNext->setEnabled(false);
-    QCOMPARE(visit(window.cmdExit), (QStringList{"cmdExit", "txtAnswer", "Text3", "sommanumtxt", "sommadentxt"}));
+    button(window, "cmdNext")->setEnabled(false);
+    QCOMPARE(visit(button(window, "cmdExit")), (QStringList{"cmdExit", "txtAnswer", "Text3", "sommanumtxt", "sommadentxt"}));
     // There is no hidden or covered button to lose the focus to.
-    QCOMPARE(window.surface->findChildren<QPushButton *>().size(), 2);
+    QCOMPARE(surface(window)->findChildren<QPushButton *>().size(), 2);
 }
 
 void TestWindow::menus()
@@ -337,19 +331,19 @@ void TestWindow::menus()
     Tavola window(&platform);
     const QList<QAction *> bar = window.menuBar()->actions();
     QCOMPARE(bar.size(), 5);
-    QCOMPARE(bar[0]->menu(), window.Ciao);
+    QCOMPARE(bar[0]->menu(), named<QMenu>(window, "Ciao"));
     QCOMPARE(bar[0]->text(), design::credits);
-    QCOMPARE(window.Ciao->actions(), QList<QAction *>{window.Tmer});
-    QCOMPARE(bar[1], window.Next);
-    QCOMPARE(window.Next->text(), QStringLiteral("Nuova gara"));
-    QCOMPARE(bar[2]->menu(), window.webMenu);
-    QCOMPARE(window.webMenu->actions(), QList<QAction *>{window.institution});
-    QCOMPARE(bar[3], window.HELP);
-    QCOMPARE(window.HELP->text(), QStringLiteral("Aiuto"));
-    QCOMPARE(bar[4]->menu(), window.crit);
+    QCOMPARE(named<QMenu>(window, "Ciao")->actions(), QList<QAction *>{named<QAction>(window, "Tmer")});
+    QCOMPARE(bar[1], named<QAction>(window, "Next"));
+    QCOMPARE(named<QAction>(window, "Next")->text(), QStringLiteral("Nuova gara"));
+    QCOMPARE(bar[2]->menu(), named<QMenu>(window, "webMenu"));
+    QCOMPARE(named<QMenu>(window, "webMenu")->actions(), QList<QAction *>{named<QAction>(window, "institution")});
+    QCOMPARE(bar[3], named<QAction>(window, "HELP"));
+    QCOMPARE(named<QAction>(window, "HELP")->text(), QStringLiteral("Aiuto"));
+    QCOMPARE(bar[4]->menu(), named<QMenu>(window, "crit"));
     QCOMPARE(bar[4]->text(), QStringLiteral("Alcuni criteri di divisibilità "));
     QStringList rules;
-    for (QAction *rule : window.crit->actions())
+    for (QAction *rule : named<QMenu>(window, "crit")->actions())
         rules.append(rule->text());
     QCOMPARE(rules, (QStringList{
         "Un numero è disivibile per 2 se è pari ossia se l'ultima cifra (quella del'unità) è 0,2,4,6,8",
@@ -368,22 +362,22 @@ void TestWindow::ruleEntriesChangeNothing()
     FakePlatform platform;
     Tavola window(&platform);
     window.cmdNext_Click();
-    const QString shown = window.sommanumtxt->text() + QLatin1Char('/') + window.sommadentxt->text();
-    for (QAction *item : {window.due, window.tre, window.quattro, window.cinque, window.sei, window.Tmer, window.institution})
-        item->trigger();
+    const QString shown = box(window, "sommanumtxt")->text() + QLatin1Char('/') + box(window, "sommadentxt")->text();
+    for (const char *item : {"due", "tre", "quattro", "cinque", "sei", "Tmer", "institution"})
+        named<QAction>(window, item)->trigger();
     QCoreApplication::processEvents();
-    QCOMPARE(window.sommanumtxt->text() + QLatin1Char('/') + window.sommadentxt->text(), shown);
+    QCOMPARE(box(window, "sommanumtxt")->text() + QLatin1Char('/') + box(window, "sommadentxt")->text(), shown);
     QVERIFY(platform.dialogs.isEmpty());
-    QCOMPARE(window.risposteEsatte + window.risposteErrate, 0);
+    QCOMPARE(TavolaView(window).risposteEsatte() + TavolaView(window).risposteErrate(), 0);
 }
 
 void TestWindow::timerAndCaption()
 {
     FakePlatform platform;
     Tavola window(&platform);
-    QCOMPARE(window.Timer1->interval(), 1000);
-    QCOMPARE(window.Timer1->timerType(), Qt::PreciseTimer);
-    QVERIFY(window.Timer1->isActive());   // on by design; start-up turns it off at once
+    QCOMPARE(named<QTimer>(window, "Timer1")->interval(), 1000);
+    QCOMPARE(named<QTimer>(window, "Timer1")->timerType(), Qt::PreciseTimer);
+    QVERIFY(named<QTimer>(window, "Timer1")->isActive());   // on by design; start-up turns it off at once
     QCOMPARE(window.windowTitle(), QString(61, QLatin1Char(' ')) + design::title);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -396,7 +390,8 @@ void TestWindow::minimisedCaption()
     Tavola window(&platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.secondiRestanti = 599;
+    window.AvviaConto();
+    window.Timer1_Timer();
     window.setWindowState(Qt::WindowMinimized);
     QTRY_COMPARE(window.windowTitle(), QStringLiteral("00:09:59"));
     window.setWindowState(Qt::WindowNoState);

@@ -1,4 +1,4 @@
-#include "clock.h"
+#include "countdown/clock.h"
 
 #include <cmath>
 

@@ -1,10 +1,11 @@
-// The countdown of a match: AvviaConto, Timer1_Timer, MostraTempo.
+// The countdown of a match: AvviaConto, Timer1_Timer, MostraTempo, and the
+// starting time that start-up shows.
 
-#include "clock.h"
-#include "../platform/platform.h"
-#include "../window/design.h"
-#include "../window/label.h"
-#include "../window/tavola.h"
+#include "countdown/clock.h"
+#include "platform/platform.h"
+#include "window/design.h"
+#include "window/label.h"
+#include "window/tavola.h"
 
 #include <QLineEdit>
 #include <QTimer>
@@ -16,6 +17,14 @@ void Tavola::AvviaConto()
     minuti = 10;
     secondi = 0;
     secondiRestanti = 600;
+    lblconto->setText(countdown::clockText(ore, minuti, secondi));
+}
+
+// Start-up's last look at the clock before the first exercise: the seconds left
+// counted from the clock that AvviaConto set, and the clock shown again.
+void Tavola::showStartingTime()
+{
+    secondiRestanti = qint16(countdown::wholeSeconds(secondi + 600));
     lblconto->setText(countdown::clockText(ore, minuti, secondi));
 }
 

@@ -1,8 +1,10 @@
-#include "bands.h"
+#include "exercise/bands.h"
+
+#include <QPainter>
 
 #include <algorithm>
 
-namespace bands {
+namespace exercise::bands {
 
 QColor bandColour(int red, int green, int i)
 {
@@ -17,4 +19,17 @@ QRect bandRect(int i, int width, int height)
     return QRect(0, top, width, bottom - top);
 }
 
-} // namespace bands
+std::function<void(QPainter &, const QSize &, const QRect &)> drawing(int red, int green)
+{
+    return [red, green](QPainter &painter, const QSize &size, const QRect &exposed) {
+        for (int i = 0; i < count; ++i) {
+            const QRect band = bandRect(i, size.width(), size.height());
+            if (band.top() >= size.height())
+                break;
+            if (band.intersects(exposed))
+                painter.fillRect(band, bandColour(red, green, i));
+        }
+    };
+}
+
+} // namespace exercise::bands

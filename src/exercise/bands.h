@@ -3,9 +3,13 @@
 #include <QColor>
 #include <QRect>
 
+#include <functional>
+
+class QPainter;
+
 // The coloured background of an exercise: 256 bands, each 2 units high with a
 // 1-unit gap, on a surface whose height counts 512 units.
-namespace bands {
+namespace exercise::bands {
 
 constexpr int count = 256;
 constexpr int unitsHigh = 512;
@@ -17,4 +21,8 @@ QColor bandColour(int red, int green, int i);
 // Band i in pixels on a surface of the given size; it spans the whole width.
 QRect bandRect(int i, int width, int height);
 
-} // namespace bands
+// The bands for red and green as a drawing for the window's surface: it paints
+// those within `exposed` on a surface of the given size.
+std::function<void(QPainter &painter, const QSize &size, const QRect &exposed)> drawing(int red, int green);
+
+} // namespace exercise::bands

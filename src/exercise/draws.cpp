@@ -1,8 +1,8 @@
-#include "draws.h"
+#include "exercise/draws.h"
 
 #include <cmath>
 
-namespace draws {
+namespace exercise::draws {
 
 int wholeNumber(float r, int n)
 {
@@ -23,4 +23,4 @@ QString keptDenominator(const QString &denominator, const QString &numerator)
     return denominator;
 }
 
-} // namespace draws
+} // namespace exercise::draws

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The random draws of a new exercise, from numbers r in [0, 1).
-namespace draws {
+namespace exercise::draws {
 
 // A whole number from 1 to n: Int(r x n + 1).
 int wholeNumber(float r, int n);
@@ -14,4 +14,4 @@ int factor(float r);
 // texts, not of numbers, so "10" sorts before "3"), it becomes the numerator + 2.
 QString keptDenominator(const QString &denominator, const QString &numerator);
 
-} // namespace draws
+} // namespace exercise::draws

@@ -1,8 +1,10 @@
-#include "fraction_search.h"
+#include "exercise/fraction_search.h"
 
 #include <cmath>
 #include <limits>
 #include <string>
+
+namespace exercise {
 
 NoFractionFound::NoFractionFound(double x)
     : std::runtime_error("findFraction: no fraction found for x = " + std::to_string(x))
@@ -40,3 +42,5 @@ int findFraction(double x, qint32 &n, qint32 &d, int maxPasses)
     }
     return passes;
 }
+
+} // namespace exercise

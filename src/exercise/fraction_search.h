@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace exercise {
+
 // Turns x, the double quotient of two whole numbers, back into a fraction in
 // lowest terms by walking the denominators upward: n / d with n / d == x exactly.
 // Returns the number of passes through the search loop.
@@ -18,3 +20,5 @@ class NoFractionFound : public std::runtime_error
 public:
     explicit NoFractionFound(double x);
 };
+
+} // namespace exercise

@@ -1,13 +1,13 @@
 // cmdNext_Click: the next exercise, its display and its background.
 
-#include "bands.h"
-#include "draws.h"
-#include "fraction_search.h"
-#include "../platform/platform.h"
-#include "../window/label.h"
-#include "../window/picturebutton.h"
-#include "../window/surface.h"
-#include "../window/tavola.h"
+#include "exercise/bands.h"
+#include "exercise/draws.h"
+#include "exercise/fraction_search.h"
+#include "platform/platform.h"
+#include "window/label.h"
+#include "window/picturebutton.h"
+#include "window/surface.h"
+#include "window/tavola.h"
 
 #include <QLineEdit>
 
@@ -34,10 +34,10 @@ void Tavola::cmdNext_Click()
     txtAnswer->setText(QString());
     Text3->setText(QString());
 
-    Text1->setText(QString::number(draws::wholeNumber(platform()->nextRandom(), 11)));
-    Text5->setText(QString::number(draws::wholeNumber(platform()->nextRandom(), 8)));
-    Text6->setText(QString::number(draws::wholeNumber(platform()->nextRandom(), 10)));
-    Text6->setText(draws::keptDenominator(Text6->text(), Text5->text()));
+    Text1->setText(QString::number(exercise::draws::wholeNumber(platform()->nextRandom(), 11)));
+    Text5->setText(QString::number(exercise::draws::wholeNumber(platform()->nextRandom(), 8)));
+    Text6->setText(QString::number(exercise::draws::wholeNumber(platform()->nextRandom(), 10)));
+    Text6->setText(exercise::draws::keptDenominator(Text6->text(), Text5->text()));
     Text2->setText(Text6->text());
 
     // The unreduced sum a/d + c/d, written out as d(a + c) over d x d.
@@ -48,11 +48,11 @@ void Tavola::cmdNext_Click()
     Text9->setText(QString::number(numRidotto));
     Text10->setText(QString::number(denRidotto));
 
-    fattore = qint16(draws::factor(platform()->nextRandom()));
+    fattore = qint16(exercise::draws::factor(platform()->nextRandom()));
     sommanumtxt->setText(QString::number(fattore * numRidotto));
     sommadentxt->setText(QString::number(fattore * denRidotto));
 
-    surface->paintBands(20 * numRidotto, 20 * denRidotto);
+    surface->draw(exercise::bands::drawing(20 * numRidotto, 20 * denRidotto));
 
     txtAnswer->setEnabled(true);
     cmdNext->setEnabled(false);
@@ -63,5 +63,5 @@ void Tavola::cmdNext_Click()
 
 void Tavola::CercaFrazione(double x, qint32 &n, qint32 &d)
 {
-    findFraction(x, n, d);
+    exercise::findFraction(x, n, d);
 }

@@ -1,4 +1,4 @@
-#include "answer_counts.h"
+#include "grading/answer_counts.h"
 
 namespace grading {
 

@@ -1,8 +1,8 @@
 // Answer entry: the keys of the two answer boxes, and Enter for the default button.
 
-#include "answer_keys.h"
-#include "../window/picturebutton.h"
-#include "../window/tavola.h"
+#include "grading/answer_keys.h"
+#include "window/picturebutton.h"
+#include "window/tavola.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

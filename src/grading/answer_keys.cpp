@@ -1,4 +1,4 @@
-#include "answer_keys.h"
+#include "grading/answer_keys.h"
 
 #include <QKeyEvent>
 

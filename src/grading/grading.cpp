@@ -1,13 +1,13 @@
 // valutaRisposta: grading an answer.
 
-#include "answer_counts.h"
-#include "verdict.h"
-#include "../exercise/draws.h"
-#include "../platform/platform.h"
-#include "../window/label.h"
-#include "../window/picturebutton.h"
-#include "../window/surface.h"
-#include "../window/tavola.h"
+#include "exercise/draws.h"
+#include "grading/answer_counts.h"
+#include "grading/verdict.h"
+#include "platform/platform.h"
+#include "window/label.h"
+#include "window/picturebutton.h"
+#include "window/surface.h"
+#include "window/tavola.h"
 
 #include <QLineEdit>
 
@@ -22,7 +22,7 @@ void Tavola::valutaRisposta()
 
     // The praise is drawn for every answer, right or wrong: the draw moves the
     // one generator the exercises use too.
-    const int draw = draws::wholeNumber(platform()->nextRandom(), grading::praiseCount);
+    const int draw = exercise::draws::wholeNumber(platform()->nextRandom(), grading::praiseCount);
     const grading::Verdict verdict = grading::judge(
         txtAnswer->text(), Text3->text(), {Text9->text(), Text10->text(), numRidotto, denRidotto}, draw);
     const grading::AnswerCounts counts =

@@ -1,5 +1,5 @@
-#include "verdict.h"
-#include "number_reading.h"
+#include "grading/verdict.h"
+#include "numbers/number_reading.h"
 
 #include <array>
 
@@ -9,7 +9,7 @@ namespace {
 
 bool readsAs(const QString &text, qint32 expected, const QLocale &locale)
 {
-    const std::optional<double> value = strictNumber(text, locale);
+    const std::optional<double> value = numbers::strictNumber(text, locale);
     return value && *value == double(expected);
 }
 
@@ -32,7 +32,7 @@ QString praise(int draw)
 QString correctionText(const QString &numeratorText, const QString &denominatorText)
 {
     QString text = QStringLiteral("Sbagliato!! ") + numeratorText;
-    if (lenientNumber(denominatorText) != 1)
+    if (numbers::lenientNumber(denominatorText) != 1)
         text += QStringLiteral(" / ") + denominatorText;
     return text;
 }
@@ -40,8 +40,8 @@ QString correctionText(const QString &numeratorText, const QString &denominatorT
 Verdict judge(const QString &numerator, const QString &denominator, const ExpectedAnswer &expected,
               int praiseDraw, const QLocale &locale)
 {
-    const bool matchesTexts = lenientNumber(numerator) == lenientNumber(expected.numeratorText)
-        && lenientNumber(denominator) == lenientNumber(expected.denominatorText);
+    const bool matchesTexts = numbers::lenientNumber(numerator) == numbers::lenientNumber(expected.numeratorText)
+        && numbers::lenientNumber(denominator) == numbers::lenientNumber(expected.denominatorText);
     const bool right = matchesTexts && readsAs(numerator, expected.numerator, locale)
         && readsAs(denominator, expected.denominator, locale);
     if (right)

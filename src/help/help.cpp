@@ -1,10 +1,10 @@
 // HELP_Click: the help message, addressed to the pupil by name.
 
-#include "help_text.h"
-#include "../platform/platform.h"
-#include "../window/design.h"
-#include "../window/label.h"
-#include "../window/tavola.h"
+#include "help/help_text.h"
+#include "platform/platform.h"
+#include "window/design.h"
+#include "window/label.h"
+#include "window/tavola.h"
 
 void Tavola::HELP_Click()
 {

@@ -1,9 +1,11 @@
-#include "italian.h"
+#include "platform/italian.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+namespace platform {
 
 bool installQtItalian()
 {
@@ -15,3 +17,5 @@ bool installQtItalian()
     }
     return QCoreApplication::installTranslator(translator);
 }
+
+} // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFlags>
 #include <QString>
 
 // Everything the game needs from the machine it runs on. The window receives one
@@ -7,14 +8,16 @@
 class Platform
 {
 public:
-    // Message-box answers and style bits, in the numbering the game uses throughout.
-    enum Answer { Ok = 1, Yes = 6, No = 7 };
-    enum Style { OkOnly = 0, YesNo = 4, Question = 32, SecondButtonDefault = 256 };
+    // A message box's buttons, icon and default button, and the button that
+    // closed it, numbered as in the game's design.
+    enum StyleFlag { OkOnly = 0, YesNo = 4, Question = 32, SecondButtonDefault = 256 };
+    Q_DECLARE_FLAGS(Style, StyleFlag)
+    enum class Answer { Ok = 1, Yes = 6, No = 7 };
 
     virtual ~Platform() = default;
 
-    // A modal message box; `style` combines the Style bits. Returns an Answer.
-    virtual int messageBox(const QString &text, int style, const QString &title) = 0;
+    // A modal message box: OK alone, or Yes and No as `style` says.
+    virtual Answer messageBox(const QString &text, Style style, const QString &title) = 0;
     // A modal input box with OK and Cancel; Cancel gives the empty text.
     virtual QString inputBox(const QString &prompt, const QString &title) = 0;
     virtual void beep() = 0;
@@ -29,3 +32,5 @@ public:
     // Empty when it cannot be had; `error` then says why.
     virtual QString recordDirectory(QString *error) = 0;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Platform::Style)

@@ -1,4 +1,4 @@
-#include "qtplatform.h"
+#include "platform/qtplatform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,27 +20,27 @@ QWidget *QtPlatform::dialogParent() const
     return m_parent && m_parent->isVisible() ? m_parent : nullptr;
 }
 
-int QtPlatform::messageBox(const QString &text, int style, const QString &title)
+Platform::Answer QtPlatform::messageBox(const QString &text, Style style, const QString &title)
 {
     QMessageBox box(dialogParent());
     box.setWindowTitle(title);
     // The text may hold a name as typed or a file's content: never read it as HTML.
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
-    if (style & YesNo) {
+    if (style.testFlag(YesNo)) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton((style & SecondButtonDefault) ? QMessageBox::No : QMessageBox::Yes);
+        box.setDefaultButton(style.testFlag(SecondButtonDefault) ? QMessageBox::No : QMessageBox::Yes);
         // No Cancel: Escape and the close button answer No.
         box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
-    if (style & Question)
+    if (style.testFlag(Question))
         box.setIcon(QMessageBox::Question);
     const int pressed = box.exec();
-    if (style & YesNo)
-        return pressed == QMessageBox::Yes ? Yes : No;
-    return Ok;
+    if (style.testFlag(YesNo))
+        return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return Answer::Ok;
 }
 
 QString QtPlatform::inputBox(const QString &prompt, const QString &title)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform.h"
+#include "platform/platform.h"
 
 #include <random>
 
@@ -13,7 +13,7 @@ public:
     // Dialogs are centred on `parent` when it is visible.
     void setDialogParent(QWidget *parent) { m_parent = parent; }
 
-    int messageBox(const QString &text, int style, const QString &title) override;
+    Answer messageBox(const QString &text, Style style, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title) override;
     void beep() override;
     double secondsSinceMidnight() override;

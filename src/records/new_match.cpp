@@ -1,13 +1,13 @@
 // Next_Click: a new match on the same window.
 
-#include "../platform/platform.h"
-#include "../window/tavola.h"
+#include "platform/platform.h"
+#include "window/tavola.h"
 
 void Tavola::Next_Click()
 {
     if (platform()->messageBox(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
                                Platform::YesNo | Platform::Question | Platform::SecondButtonDefault,
-                               QStringLiteral("INIZIARE NUOVA GARA")) == Platform::No)
+                               QStringLiteral("INIZIARE NUOVA GARA")) == Platform::Answer::No)
         return;
     // Unload: the controls go, the countdown with them; the window object and its variables stay.
     hide();

@@ -1,5 +1,5 @@
-#include "record_files.h"
-#include "record_text.h"
+#include "records/record_files.h"
+#include "records/record_text.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "record_store.h"
-#include "number_reading.h"
+#include "records/record_store.h"
+#include "numbers/number_reading.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +31,7 @@ QString lockReason(const QLockFile &lock)
 
 double recordScore(const QString &caption)
 {
-    return ::lenientNumber(caption);
+    return numbers::lenientNumber(caption);
 }
 
 StoreResult storeIfHigher(const QString &dir, double loadedRecord, const QString &scoreText,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "record_files.h"
+#include "records/record_files.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "record_text.h"
+#include "records/record_text.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

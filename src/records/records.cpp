@@ -1,12 +1,12 @@
 // The record on the window: GetSystemDir, Leggifiletxt, record loading, and
 // leaving the game (cmdExit_Click), which stores a better score.
 
-#include "record_files.h"
-#include "record_store.h"
-#include "../platform/platform.h"
-#include "../window/design.h"
-#include "../window/label.h"
-#include "../window/tavola.h"
+#include "platform/platform.h"
+#include "records/record_files.h"
+#include "records/record_store.h"
+#include "window/design.h"
+#include "window/label.h"
+#include "window/tavola.h"
 
 #include <QDir>
 
@@ -80,7 +80,7 @@ void Tavola::cmdExit_Click()
     const HoldTicks hold(this);
     if (platform()->messageBox(QStringLiteral("Vuoi veramente lasciarmi  ?"),
                                Platform::YesNo | Platform::Question | Platform::SecondButtonDefault,
-                               QStringLiteral("Uscire dal programma")) == Platform::No)
+                               QStringLiteral("Uscire dal programma")) == Platform::Answer::No)
         return;
 
     const records::StoreResult result = records::storeIfHigher(

@@ -1,4 +1,4 @@
-#include "images.h"
+#include "resources/images.h"
 
 #include <QGuiApplication>
 #include <QPainter>

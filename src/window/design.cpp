@@ -1,17 +1,20 @@
 // The window's design-time state: every control, line, menu and image, built
 // afresh each time the window is loaded.
 
-#include "design.h"
-#include "label.h"
-#include "picturebutton.h"
-#include "surface.h"
-#include "tavola.h"
-#include "../resources/images.h"
+#include "window/design.h"
+#include "resources/images.h"
+#include "window/label.h"
+#include "window/picturebutton.h"
+#include "window/surface.h"
+#include "window/tavola.h"
 
 #include <QFrame>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTimer>
+
+using design::twipsRect;
+using design::twipsToPixels;
 
 namespace {
 
@@ -276,17 +279,24 @@ void Tavola::loadDesign()
     Next->setObjectName(QStringLiteral("Next"));
     connect(Next, &QAction::triggered, this, &Tavola::Next_Click, Qt::QueuedConnection);
     webMenu = bar->addMenu(design::webAddress);
+    webMenu->setObjectName(QStringLiteral("webMenu"));
     institution = webMenu->addAction(design::institution);
+    institution->setObjectName(QStringLiteral("institution"));
     HELP = bar->addAction(QStringLiteral("Aiuto"));
     HELP->setObjectName(QStringLiteral("HELP"));
     connect(HELP, &QAction::triggered, this, &Tavola::HELP_Click);
     crit = bar->addMenu(QStringLiteral("Alcuni criteri di divisibilità "));
     crit->setObjectName(QStringLiteral("crit"));
     due = crit->addAction(QStringLiteral("Un numero è disivibile per 2 se è pari ossia se l'ultima cifra (quella del'unità) è 0,2,4,6,8"));
+    due->setObjectName(QStringLiteral("due"));
     tre = crit->addAction(QStringLiteral("Un numero è divisibile per 3 se la somma delle sue cifre è un multiplo di 3 es 126: sì 1+2+6 = 9"));
+    tre->setObjectName(QStringLiteral("tre"));
     quattro = crit->addAction(QStringLiteral("Un numero è divisibile per 4 se lo è il numero formato dalle ultime due cifre "));
+    quattro->setObjectName(QStringLiteral("quattro"));
     cinque = crit->addAction(QStringLiteral("Un numero è divisibile per 5 se termina con 0 oppure 5"));
+    cinque->setObjectName(QStringLiteral("cinque"));
     sei = crit->addAction(QStringLiteral("Un numero è divisibile per 6 se è divisibile sia per 2 che per 3. Es. 912 Sì  poiché è divisibile sia per 2 che per 3"));
+    sei->setObjectName(QStringLiteral("sei"));
     setMenuBar(bar);
 
     // Keys of the window's controls pass through the window first (Enter routing, answer entry).

@@ -4,6 +4,7 @@
 #include <QString>
 
 // Units and fixed texts of the window's design.
+namespace design {
 
 // 15 twips are one logical pixel.
 constexpr int twipsToPixels(int twips) { return (twips * 2 + 15) / 30; }
@@ -12,8 +13,6 @@ inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
-
-namespace design {
 
 // The client area: 10800 x 7710 twips.
 constexpr int clientWidth = 720;

@@ -1,4 +1,4 @@
-#include "label.h"
+#include "window/label.h"
 
 void Label::setAutoSize(bool on)
 {

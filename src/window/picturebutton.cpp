@@ -1,4 +1,4 @@
-#include "picturebutton.h"
+#include "window/picturebutton.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

@@ -1,10 +1,9 @@
 // Start-up and the window events: Form_Load, Form_Activate, Form_Resize.
 
-#include "design.h"
-#include "label.h"
-#include "tavola.h"
-#include "../countdown/clock.h"
-#include "../platform/platform.h"
+#include "platform/platform.h"
+#include "window/design.h"
+#include "window/label.h"
+#include "window/tavola.h"
 
 #include <QLineEdit>
 #include <QTimer>
@@ -30,8 +29,7 @@ void Tavola::Form_Load()
     risposteErrate = 0;
     dirSistema = GetSystemDir();
     loadRecord();
-    secondiRestanti = qint16(countdown::wholeSeconds(secondi + 600));
-    lblconto->setText(countdown::clockText(ore, minuti, secondi));
+    showStartingTime();
 
     cmdNext_Click();
 

@@ -1,5 +1,4 @@
-#include "surface.h"
-#include "../exercise/bands.h"
+#include "window/surface.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,19 +13,19 @@ Surface::Surface(QWidget *parent)
 void Surface::setBackColor(const QColor &colour)
 {
     m_back = colour;
-    m_bands.reset();
+    m_drawing = nullptr;
     update();
 }
 
 void Surface::clear()
 {
-    m_bands.reset();
+    m_drawing = nullptr;
     update();
 }
 
-void Surface::paintBands(int red, int green)
+void Surface::draw(Drawing drawing)
 {
-    m_bands = BandColours{red, green};
+    m_drawing = std::move(drawing);
     update();
 }
 
@@ -34,13 +33,6 @@ void Surface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), m_back);
-    if (!m_bands)
-        return;
-    for (int i = 0; i < bands::count; ++i) {
-        const QRect band = bands::bandRect(i, width(), height());
-        if (band.top() >= height())
-            break;
-        if (band.intersects(event->rect()))
-            painter.fillRect(band, bands::bandColour(m_bands->red, m_bands->green, i));
-    }
+    if (m_drawing)
+        m_drawing(painter, size(), event->rect());
 }

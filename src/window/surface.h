@@ -3,30 +3,34 @@
 #include <QColor>
 #include <QWidget>
 
-#include <optional>
+#include <functional>
+
+class QPainter;
 
 // The window's own drawing surface, behind every control: a background colour
-// and, for each exercise, the coloured bands. What is painted stays until it is
-// cleared or the background colour is set, as a persistent drawing would.
+// and a drawing on it, such as an exercise's coloured bands. The drawing stays
+// until it is cleared or the background colour is set, as a persistent drawing would.
 class Surface : public QWidget
 {
     Q_OBJECT
 
 public:
+    // Paints its part within `exposed` on a surface of the given size.
+    using Drawing = std::function<void(QPainter &painter, const QSize &size, const QRect &exposed)>;
+
     explicit Surface(QWidget *parent = nullptr);
 
     QColor backColor() const { return m_back; }
-    // Setting the background colour also wipes the bands.
+    // Setting the background colour also wipes the drawing.
     void setBackColor(const QColor &colour);
     void clear();
-    void paintBands(int red, int green);
-    bool hasBands() const { return m_bands.has_value(); }
+    void draw(Drawing drawing);
+    bool hasDrawing() const { return bool(m_drawing); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    struct BandColours { int red; int green; };
     QColor m_back;
-    std::optional<BandColours> m_bands;
+    Drawing m_drawing;
 };

@@ -1,5 +1,5 @@
-#include "tavola.h"
-#include "fonts.h"
+#include "window/tavola.h"
+#include "window/fonts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

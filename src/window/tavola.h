@@ -9,6 +9,7 @@ class Platform;
 class Label;
 class PictureButton;
 class Surface;
+class TavolaView;
 class QAction;
 class QFrame;
 class QLineEdit;
@@ -141,10 +142,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Tests read the game state through this view (tests/support/tavolaview.h),
+    // and only read it; the one write they need is the function below it.
+    friend class TavolaView;
+    friend void setAnswerCountsForTest(Tavola &window, qint16 right, qint16 wrong);
+
     // Builds every control and menu in its design-time state (window/design.cpp).
     void loadDesign();
     // Destroys the controls, as unloading the window does; the object and its state stay.
     void unloadDesign();
+    // Start-up's seconds left and clock, once the record is loaded (countdown/).
+    void showStartingTime();
     // Ends the program after a confirmed leave.
     void endProgram();
 

@@ -5,20 +5,20 @@ FakePlatform::FakePlatform()
     recordDir = m_dir.path() + QLatin1Char('/');
 }
 
-int FakePlatform::messageBox(const QString &text, int style, const QString &title)
+Platform::Answer FakePlatform::messageBox(const QString &text, Style style, const QString &title)
 {
     const Dialog dialog{text, style, title, false};
     dialogs.append(dialog);
     if (whileOpen)
         whileOpen(dialog);
-    if (!(style & YesNo))
-        return Ok;
+    if (!style.testFlag(YesNo))
+        return Answer::Ok;
     return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
 }
 
 QString FakePlatform::inputBox(const QString &prompt, const QString &title)
 {
-    const Dialog dialog{prompt, 0, title, true};
+    const Dialog dialog{prompt, OkOnly, title, true};
     dialogs.append(dialog);
     if (whileOpen)
         whileOpen(dialog);

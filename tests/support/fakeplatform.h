@@ -15,7 +15,7 @@ class FakePlatform : public Platform
 public:
     struct Dialog {
         QString text;
-        int style = 0;
+        Style style;
         QString title;
         bool input = false;
     };
@@ -23,8 +23,8 @@ public:
     FakePlatform();
 
     // Answers given in turn to message boxes; when none is left, the default.
-    QList<int> answers;
-    int defaultAnswer = No;
+    QList<Answer> answers;
+    Answer defaultAnswer = Answer::No;
     // Texts typed into input boxes in turn; a null QString stands for Cancel.
     QList<QString> inputs;
     // Runs while a dialog is "open", before it answers: lets a test act inside it.
@@ -43,7 +43,7 @@ public:
     QString recordDir;   // defaults to a fresh temporary directory, with "/" at the end
     QString recordDirError;
 
-    int messageBox(const QString &text, int style, const QString &title) override;
+    Answer messageBox(const QString &text, Style style, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title) override;
     void beep() override { ++beeps; }
     double secondsSinceMidnight() override { return clock; }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "controls.h"
 #include "fakeplatform.h"
-#include "window/tavola.h"
+#include "tavolaview.h"
 
 #include <QTest>
 
@@ -11,6 +12,7 @@ template<typename TestPlatform = FakePlatform>
 struct StartedMatch {
     TestPlatform platform;
     Tavola window{&platform};
+    const TavolaView state{window};
 
     explicit StartedMatch(const QString &name = QStringLiteral("Anna"))
     {
@@ -28,3 +30,12 @@ struct StartedMatch {
             window.Timer1_Timer();
     }
 };
+
+// The next exercise and its answer, through the handlers: right, or a numerator of 0.
+inline void answerNext(Tavola &window, bool right)
+{
+    window.cmdNext_Click();
+    box(window, "txtAnswer")->setText(right ? box(window, "Text9")->text() : QStringLiteral("0"));
+    box(window, "Text3")->setText(box(window, "Text10")->text());
+    window.valutaRisposta();
+}

@@ -1,4 +1,6 @@
-#include "number_reading.h"
+#include "numbers/number_reading.h"
+
+namespace numbers {
 
 namespace {
 
@@ -78,3 +80,5 @@ std::optional<double> strictNumber(const QString &text, const QLocale &locale)
         return std::nullopt;
     return value;
 }
+
+} // namespace numbers

@@ -6,6 +6,7 @@
 #include <optional>
 
 // The two ways the game reads a number out of a text.
+namespace numbers {
 
 // The lenient reading: the longest leading part of the text that forms a number
 // (a sign, digits, at most one "." and an exponent), with blanks, tabs and line
@@ -21,3 +22,5 @@ double lenientNumber(const QString &text);
 // since Qt versions disagree on where they may stand and no answer needs them.
 // Nothing when it is not a number.
 std::optional<double> strictNumber(const QString &text, const QLocale &locale = QLocale::system());
+
+} // namespace numbers
