@@ -18,6 +18,8 @@ class QTimer;
 
 // The game's one window. It holds the game state and the controls, and its
 // handlers are the game: each is defined in the folder of its subsystem.
+// State and controls are its own. Each control carries its design name as its
+// object name, which is how tests, like any user's tool, find it.
 class Tavola : public QMainWindow
 {
     Q_OBJECT
@@ -25,11 +27,6 @@ class Tavola : public QMainWindow
 public:
     explicit Tavola(Platform *platform, QWidget *parent = nullptr);
     ~Tavola() override;
-
-    Platform *platform() const { return m_platform; }
-
-    // True once the program has been ended by a confirmed leave.
-    bool hasEnded() const { return m_ended; }
 
     // --- Start-up and window events (window/) ---
     void Form_Load();
@@ -60,6 +57,24 @@ public:
     // --- Help (help/) ---
     void HELP_Click();
 
+protected:
+    bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Tests read the game state through this view (tests/support/tavolaview.h),
+    // and only read it; the one write they need is the function below it.
+    friend class TavolaView;
+    friend void setAnswerCountsForTest(Tavola &window, qint16 right, qint16 wrong);
+
+    Platform *platform() const { return m_platform; }
+
+    // True once the program has been ended by a confirmed leave.
+    bool hasEnded() const { return m_ended; }
+
     // Holds the countdown back while it lives: ticks that arrive meanwhile are
     // dropped. Qt delivers timer ticks inside modal dialogs, and a tick must not
     // open a second leaving confirmation on top of the first.
@@ -74,6 +89,15 @@ public:
         Tavola *m_window;
     };
     bool ticksHeld() const { return m_ticksHeld > 0; }
+
+    // Builds every control and menu in its design-time state (window/design.cpp).
+    void loadDesign();
+    // Destroys the controls, as unloading the window does; the object and its state stay.
+    void unloadDesign();
+    // Start-up's seconds left and clock, once the record is loaded (countdown/).
+    void showStartingTime();
+    // Ends the program after a confirmed leave.
+    void endProgram();
 
     // --- Game state ---
     qint32 numRidotto = 0;
@@ -133,28 +157,6 @@ public:
     QAction *quattro = nullptr;
     QAction *cinque = nullptr;
     QAction *sei = nullptr;
-
-protected:
-    bool event(QEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    // Tests read the game state through this view (tests/support/tavolaview.h),
-    // and only read it; the one write they need is the function below it.
-    friend class TavolaView;
-    friend void setAnswerCountsForTest(Tavola &window, qint16 right, qint16 wrong);
-
-    // Builds every control and menu in its design-time state (window/design.cpp).
-    void loadDesign();
-    // Destroys the controls, as unloading the window does; the object and its state stay.
-    void unloadDesign();
-    // Start-up's seconds left and clock, once the record is loaded (countdown/).
-    void showStartingTime();
-    // Ends the program after a confirmed leave.
-    void endProgram();
 
     Platform *m_platform;
     bool m_ended = false;
