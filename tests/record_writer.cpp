@@ -4,6 +4,8 @@
 //                                              killed, saying "stored" after each
 //   record_writer leave DIR LOADED SCORE NAME  after a line on stdin, leaves once as the game does;
 //                                              exit code 0 stored, 1 not higher, 2 failed
+//   record_writer load DIR                     loads the record as the game's start-up does and prints
+//                                              the score and the name it would show, a line each
 
 #include "record_writer.h"
 #include "record_files.h"
@@ -40,6 +42,21 @@ int main(int argc, char **argv)
         const records::StoreResult result = records::storeIfHigher(args[2], args[3].toDouble(), args[4], args[5]);
         return result.stored ? 0 : result.failure ? 2 : 1;
     }
-    std::fputs("usage: record_writer loop DIR | leave DIR LOADED SCORE NAME\n", stderr);
+    if (args.size() == 3 && args[1] == QLatin1String("load")) {
+        const QString &dir = args[2];
+        const records::RecordLock lock(dir);
+        if (lock.failure() && lock.failure()->step == records::Failure::Write)
+            std::fprintf(stderr, "%s\n", qPrintable(lock.failure()->reason));
+        for (const QString &name : {records::scoreFileName, records::nameFileName}) {
+            const QString path = dir + name;
+            records::createIfMissing(path);
+            QString text = records::readWholeFile(path).text;
+            if (text.endsWith(QLatin1String("\r\n")))
+                text.chop(2);
+            std::puts(qPrintable(text));
+        }
+        return 0;
+    }
+    std::fputs("usage: record_writer loop DIR | leave DIR LOADED SCORE NAME | load DIR\n", stderr);
     return 3;
 }
