@@ -44,16 +44,18 @@ int main(int argc, char **argv)
     }
     if (args.size() == 3 && args[1] == QLatin1String("load")) {
         const QString &dir = args[2];
+        const auto complain = [](const std::optional<records::Failure> &failure) {
+            if (failure)
+                std::fprintf(stderr, "%s: %s\n", qPrintable(failure->file), qPrintable(failure->reason));
+        };
         const records::RecordLock lock(dir);
-        if (lock.failure() && lock.failure()->step == records::Failure::Write)
-            std::fprintf(stderr, "%s\n", qPrintable(lock.failure()->reason));
+        complain(lock.failure());
         for (const QString &name : {records::scoreFileName, records::nameFileName}) {
-            const QString path = dir + name;
-            records::createIfMissing(path);
-            QString text = records::readWholeFile(path).text;
-            if (text.endsWith(QLatin1String("\r\n")))
-                text.chop(2);
-            std::puts(qPrintable(text));
+            complain(records::createIfMissing(dir + name));
+            const records::FileText content = records::readWholeFile(dir + name);
+            complain(content.failure);
+            // One line each: the line end the game's label shows as a break goes.
+            std::puts(qPrintable(content.text.endsWith(QLatin1String("\r\n")) ? content.text.chopped(2) : content.text));
         }
         return 0;
     }
