@@ -104,8 +104,9 @@ struct TracedCall {
     QString line;
 };
 
-// The file system calls of one store, in order, as strace shows them; none when
-// strace is missing or may not trace here.
+// The file system calls of one store, in order, as strace shows them, from the
+// writer saying it is ready to the removal of its lock file; none when strace is
+// missing or may not trace here.
 QList<TracedCall> tracedStore()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
@@ -123,7 +124,7 @@ QList<TracedCall> tracedStore()
     static const QRegularExpression randomEnd(QStringLiteral("\\.[A-Za-z0-9]{6}\""));
     QHash<QString, int> counts;
     QList<TracedCall> calls;
-    bool storing = false;   // from the moment the writer said it is ready
+    bool storing = false;
     for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
         const QString name = call.match(line).captured(1);
         if (name.isEmpty())
@@ -132,6 +133,8 @@ QList<TracedCall> tracedStore()
         if (storing)
             calls.append({name, nth, QString(line).replace(dir.path(), QStringLiteral("DIR"))
                                          .replace(randomEnd, QStringLiteral(".XXXXXX\""))});
+        if (storing && name.startsWith(QLatin1String("unlink")) && line.contains(records::lockFileName + '"'))
+            break;
         storing = storing || line.startsWith(QLatin1String("write(1, \"ready"));
     }
     return calls;

@@ -56,19 +56,16 @@ struct RecordLines {
     QByteArray name;
 };
 
-// The intent file: the two files' bytes, each with its length, so that any
-// bytes fit and a file cut short or not ours is told apart.
-QDataStream &withFormat(QDataStream &stream)
-{
-    stream.setVersion(QDataStream::Qt_6_0);
-    return stream;
-}
+// The intent file holds the two files' bytes, each after its length, so that
+// any bytes fit and a file cut short or not ours is told apart.
+constexpr auto intentFormat = QDataStream::Qt_6_0;
 
 QByteArray intentBytes(const RecordLines &lines)
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
-    withFormat(out) << lines.score << lines.name;
+    out.setVersion(intentFormat);
+    out << lines.score << lines.name;
     return bytes;
 }
 
@@ -79,8 +76,9 @@ std::optional<RecordLines> readIntent(const QString &path)
     if (file.size() > 2 * (readLimit + 4) || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     QDataStream in(&file);
+    in.setVersion(intentFormat);
     RecordLines lines;
-    withFormat(in) >> lines.score >> lines.name;
+    in >> lines.score >> lines.name;
     if (in.status() != QDataStream::Ok || !in.atEnd())
         return std::nullopt;
     return lines;
