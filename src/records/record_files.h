@@ -11,8 +11,9 @@ namespace records {
 // still names a file right in that directory.
 inline const QString scoreFileName = QStringLiteral("/quorvrec.txt");
 inline const QString nameFileName = QStringLiteral("/quorvrec1.txt");
-// Taken while a record is compared and stored, so that two copies of the game
-// leaving together cannot undo each other's record.
+// Taken while the record is read at start-up or compared and stored at leaving,
+// so that two copies of the game cannot undo each other's record, nor read one
+// half stored.
 inline const QString lockFileName = QStringLiteral("/quorvrec.lock");
 // Holds both new lines while the two files are being replaced, so that a copy
 // that dies in between leaves the whole new record behind for the next one.
