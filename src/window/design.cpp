@@ -2,6 +2,7 @@
 // afresh each time the window is loaded.
 
 #include "design.h"
+#include "fonts.h"
 #include "label.h"
 #include "picturebutton.h"
 #include "surface.h"
@@ -17,7 +18,7 @@ namespace {
 
 QFont makeFont(const QString &family, qreal points, bool bold = false, bool italic = false)
 {
-    QFont font(family);
+    QFont font(fonts::drawnFamily(family));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);
