@@ -37,6 +37,10 @@ QByteArray encodeRecordLine(const QString &text)
 
 QString decodeRecordText(const QByteArray &bytes)
 {
+    // A record file made on the first start is empty: opening the code page's
+    // converter for it would cost a megabyte and a few per cent of start-up.
+    if (bytes.isEmpty())
+        return QString();
     // Every one of the 256 bytes has a character in this code page.
     QStringDecoder decoder(codePage, QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
