@@ -29,8 +29,8 @@ QString drawnFamily(const QString &designFamily)
 {
     // A font that names a family Qt does not know makes Qt ask fontconfig for a
     // list of fallback families, for every such name in every slant, and again
-    // for the twin it then draws with: the costliest part of start-up. A font
-    // that names an installed family needs that list only for a character the
+    // for the twin it then draws with: a tenth of start-up's work. A font that
+    // names an installed family needs that list only for a character the
     // family lacks.
     static QHash<QString, QString> drawn;
     if (const auto known = drawn.constFind(designFamily); known != drawn.cend())
