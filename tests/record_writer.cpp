@@ -4,6 +4,8 @@
 //                                              killed, saying "stored" after each
 //   record_writer leave DIR LOADED SCORE NAME  after a line on stdin, leaves once as the game does;
 //                                              exit code 0 stored, 1 not higher, 2 failed
+//   record_writer load DIR                     loads the record as the game's start-up does and prints
+//                                              the score and the name it would show, a line each
 
 #include "record_writer.h"
 #include "records/record_files.h"
@@ -40,6 +42,23 @@ int main(int argc, char **argv)
         const records::StoreResult result = records::storeIfHigher(args[2], args[3].toDouble(), args[4], args[5]);
         return result.stored ? 0 : result.failure ? 2 : 1;
     }
-    std::fputs("usage: record_writer loop DIR | leave DIR LOADED SCORE NAME\n", stderr);
+    if (args.size() == 3 && args[1] == QLatin1String("load")) {
+        const QString &dir = args[2];
+        const auto complain = [](const std::optional<records::Failure> &failure) {
+            if (failure)
+                std::fprintf(stderr, "%s: %s\n", qPrintable(failure->file), qPrintable(failure->reason));
+        };
+        const records::RecordLock lock(dir);
+        complain(lock.failure());
+        for (const QString &name : {records::scoreFileName, records::nameFileName}) {
+            complain(records::createIfMissing(dir + name));
+            const records::FileText content = records::readWholeFile(dir + name);
+            complain(content.failure);
+            // One line each: the line end the game's label shows as a break goes.
+            std::puts(qPrintable(content.text.endsWith(QLatin1String("\r\n")) ? content.text.chopped(2) : content.text));
+        }
+        return 0;
+    }
+    std::fputs("usage: record_writer loop DIR | leave DIR LOADED SCORE NAME | load DIR\n", stderr);
     return 3;
 }

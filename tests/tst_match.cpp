@@ -343,6 +343,7 @@ void TestMatch::newMatch()
 
     QCOMPARE(&match.window, same);
     QVERIFY(match.window.isVisible());
+    QVERIFY(activate(match.window));
     // Shown again at the same size, with no resize, it must look as a first start leaves it.
     QCOMPARE(match.window.windowTitle(), QString(60, QLatin1Char(' ')) + design::title);
     QTRY_COMPARE(QApplication::focusWidget(), box(match.window, "txtAnswer"));

@@ -11,6 +11,7 @@
 
 #include "support/controls.h"
 #include "support/fakeplatform.h"
+#include "support/startedmatch.h"
 #include "support/tavolaview.h"
 
 #include "window/tavola.h"
@@ -297,27 +298,11 @@ private:
         // window shown again is activated by the window manager. The offscreen
         // platform gives the activation to a menu and keeps it there when the
         // menu closes: hand it back, as the window manager would have kept it.
-        if (!QApplication::activePopupWidget() && QApplication::activeWindow() != &window)
-            giveActivationBack();
-    }
-
-    // The offscreen platform may keep its focus on the window while the widgets
-    // count no window as active; asking it to activate the window then changes
-    // nothing. Passing the activation through another window first makes both
-    // agree again, as a window manager's activation would.
-    void giveActivationBack()
-    {
-        bool passed = false;
-        {
-            QWidget other;
-            other.show();
-            other.activateWindow();
-            passed = QTest::qWaitForWindowActive(&other);
+        if (!QApplication::activePopupWidget() && QApplication::activeWindow() != &window) {
+            if (!activate(window))
+                log(QStringLiteral("the window could not be activated again"));
+            settle();
         }
-        window.activateWindow();
-        if (!passed || !QTest::qWaitForWindowActive(&window))
-            log(QStringLiteral("the window could not be activated again"));
-        settle();
     }
 
     void doOneEvent()

@@ -6,6 +6,7 @@
 #include "support/tavolaview.h"
 
 #include "window/design.h"
+#include "window/fonts.h"
 #include "window/tavola.h"
 
 #include <QMenu>
@@ -49,6 +50,8 @@ private slots:
     void autoSizedLabelsFollowTheirCaption();
     void fontsAreDrawnWithTheirLiberationTwins_data();
     void fontsAreDrawnWithTheirLiberationTwins();
+    void drawnFamily_data();
+    void drawnFamily();
     void buttons();
     void lines();
     void everyVisibleControlInsideTheClientArea();
@@ -108,7 +111,8 @@ void TestWindow::textBoxes()
     QCOMPARE(box->text(), text);
     if (visible)
         QCOMPARE(backColour(box), background);
-    QCOMPARE(box->font().family(), family);
+    // The design's family, named as the family that draws it.
+    QCOMPARE(box->font().family(), fonts::drawnFamily(family));
     QCOMPARE(box->font().pointSizeF(), points);
     QVERIFY(box->font().bold());
     QCOMPARE(box->alignment(), Qt::AlignCenter);
@@ -183,7 +187,7 @@ void TestWindow::labels()
     QCOMPARE(label->text(), text);
     QCOMPARE(label->textFormat(), Qt::PlainText);
     QCOMPARE(textColour(label), colour);
-    QCOMPARE(label->font().family(), family);
+    QCOMPARE(label->font().family(), fonts::drawnFamily(family));
     QCOMPARE(label->font().pointSizeF(), points);
     QCOMPARE(label->font().bold(), bold);
     QCOMPARE(label->font().italic(), italic);
@@ -232,6 +236,25 @@ void TestWindow::fontsAreDrawnWithTheirLiberationTwins()
     QCOMPARE(QFontInfo(named<QWidget>(window, control)->font()).family(), drawnWith);
 }
 
+void TestWindow::drawnFamily_data()
+{
+    QTest::addColumn<QString>("design");
+    QTest::addColumn<QString>("drawnWith");
+    QTest::newRow("missing, with a twin") << "Arial Black" << "Liberation Sans";
+    QTest::newRow("missing, serif twin") << "Times New Roman" << "Liberation Serif";
+    QTest::newRow("installed") << "Liberation Serif" << "Liberation Serif";
+    QTest::newRow("missing, no twin") << "Quorvel Gothic" << "Quorvel Gothic";
+}
+
+void TestWindow::drawnFamily()
+{
+    // A family is only ever replaced by its own installed twin; what Qt
+    // cannot resolve here is left for Qt's own fallbacks.
+    QFETCH(QString, design);
+    QFETCH(QString, drawnWith);
+    QCOMPARE(fonts::drawnFamily(design), drawnWith);
+}
+
 void TestWindow::buttons()
 {
     FakePlatform platform;
@@ -246,7 +269,7 @@ void TestWindow::buttons()
         QCOMPARE(row.button->text(), row.text);
         QCOMPARE(row.button->palette().color(QPalette::Button), row.face);
         QCOMPARE(row.button->toolTip(), row.toolTip);
-        QCOMPARE(row.button->font().family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(row.button->font().family(), fonts::drawnFamily(QStringLiteral("MS Sans Serif")));
         QCOMPARE(row.button->font().pointSizeF(), 8.25);
         QVERIFY(row.button->font().bold());
         QVERIFY(!row.button->currentPicture().isNull());

@@ -1,10 +1,13 @@
 #include "records/record_files.h"
 #include "records/record_text.h"
 
+#include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <array>
@@ -36,6 +39,93 @@ bool writeAndSync(QSaveFile &file, const QByteArray &bytes, QString *reason)
         return false;
     }
     return true;
+}
+
+// Makes the folder's latest renames last through a power cut: syncing a file
+// keeps its bytes, not its name. Best effort, as QSaveFile's own sync: some file
+// systems cannot sync a folder, and the names are in place already.
+void syncFolder(const QString &dir)
+{
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+struct RecordLines {
+    QByteArray score;
+    QByteArray name;
+};
+
+// The intent file holds the two files' bytes, each after its length, so that
+// any bytes fit and a file cut short or not ours is told apart.
+constexpr auto intentFormat = QDataStream::Qt_6_0;
+
+QByteArray intentBytes(const RecordLines &lines)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(intentFormat);
+    out << lines.score << lines.name;
+    return bytes;
+}
+
+std::optional<RecordLines> readIntent(const QString &path)
+{
+    QFile file(path);
+    // Larger than any two record files: not ours.
+    if (file.size() > 2 * (readLimit + 4) || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QDataStream in(&file);
+    in.setVersion(intentFormat);
+    RecordLines lines;
+    in >> lines.score >> lines.name;
+    if (in.status() != QDataStream::Ok || !in.atEnd())
+        return std::nullopt;
+    return lines;
+}
+
+// Both files' new bytes go to temporary files first, so a file that cannot be
+// written stops everything before anything is replaced. With `writeIntent` the
+// pair is then stored in the intent file; when finishing an interrupted store,
+// the intent file is there already.
+std::optional<Failure> replacePair(const QString &dir, const RecordLines &lines, bool writeIntent)
+{
+    QSaveFile scoreFile(dir + scoreFileName);
+    QSaveFile nameFile(dir + nameFileName);
+    const std::array writes{std::pair{&scoreFile, lines.score}, std::pair{&nameFile, lines.name}};
+    for (const auto &[file, bytes] : writes) {
+        QString reason;
+        if (!writeAndSync(*file, bytes, &reason))
+            return Failure{Failure::Write, file->fileName(), reason};
+    }
+
+    const QString intentPath = dir + intentFileName;
+    if (writeIntent) {
+        QSaveFile intent(intentPath);
+        QString reason;
+        if (!writeAndSync(intent, intentBytes(lines), &reason))
+            return Failure{Failure::Write, intentPath, reason};
+        if (!intent.commit())
+            return Failure{Failure::Write, intentPath, intent.errorString()};
+        // The intent's name must be on disk before either file is replaced.
+        syncFolder(dir);
+    }
+    if (!scoreFile.commit()) {
+        // Nothing is replaced yet: the old pair stays the record.
+        if (writeIntent)
+            QFile::remove(intentPath);
+        return Failure{Failure::Write, scoreFile.fileName(), scoreFile.errorString()};
+    }
+    // A failure from here on leaves the intent file, and the next copy to take
+    // the lock completes the pair.
+    if (!nameFile.commit())
+        return Failure{Failure::Write, nameFile.fileName(), nameFile.errorString()};
+    syncFolder(dir);
+    // Should the removal be lost or fail, the intent file only repeats the pair in place.
+    QFile::remove(intentPath);
+    return std::nullopt;
 }
 
 } // namespace
@@ -72,28 +162,34 @@ FileText readWholeFile(const QString &path, qint64 limit)
 std::optional<Failure> writeRecordFiles(const QString &dir, const QString &scoreText,
                                         const QString &nameText)
 {
-    const QString scorePath = dir + scoreFileName;
-    const QString namePath = dir + nameFileName;
     const std::optional<QByteArray> scoreLine = encodeRecordLine(scoreText);
     const std::optional<QByteArray> nameLine = encodeRecordLine(nameText);
     if (!scoreLine || !nameLine)
-        return Failure{Failure::Write, scorePath, noCodePage};
-    QSaveFile scoreFile(scorePath);
-    QSaveFile nameFile(namePath);
-    const std::array writes{std::pair{&scoreFile, *scoreLine}, std::pair{&nameFile, *nameLine}};
+        return Failure{Failure::Write, dir + scoreFileName, noCodePage};
+    return replacePair(dir, {*scoreLine, *nameLine}, true);
+}
 
-    // Until a commit, the new contents live in temporary files that are thrown
-    // away on the way out, and the old files are untouched.
-    for (const auto &[file, bytes] : writes) {
-        QString reason;
-        if (!writeAndSync(*file, bytes, &reason))
-            return Failure{Failure::Write, file->fileName(), reason};
+std::optional<Failure> finishInterruptedStore(const QString &dir)
+{
+    // All writing happens under the lock, so the temporary files of the record
+    // files and of the intent file that are here now belong to a copy that died.
+    QDir folder(dir);
+    const QStringList leftovers = folder.entryList(
+        {scoreFileName.mid(1) + QStringLiteral(".??????"), nameFileName.mid(1) + QStringLiteral(".??????"),
+         intentFileName.mid(1) + QStringLiteral(".??????")},
+        QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &leftover : leftovers)
+        QFile::remove(folder.filePath(leftover));
+
+    const QString intentPath = dir + intentFileName;
+    if (!isRegularFile(intentPath))
+        return std::nullopt;
+    const std::optional<RecordLines> lines = readIntent(intentPath);
+    if (!lines) {
+        QFile::remove(intentPath);
+        return std::nullopt;
     }
-    for (const auto &[file, bytes] : writes) {
-        if (!file->commit())
-            return Failure{Failure::Write, file->fileName(), file->errorString()};
-    }
-    return std::nullopt;
+    return replacePair(dir, *lines, false);
 }
 
 } // namespace records

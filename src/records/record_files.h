@@ -11,9 +11,13 @@ namespace records {
 // still names a file right in that directory.
 inline const QString scoreFileName = QStringLiteral("/quorvrec.txt");
 inline const QString nameFileName = QStringLiteral("/quorvrec1.txt");
-// Taken while a record is compared and stored, so that two copies of the game
-// leaving together cannot undo each other's record.
+// Taken while the record is read at start-up or compared and stored at leaving,
+// so that two copies of the game cannot undo each other's record, nor read one
+// half stored.
 inline const QString lockFileName = QStringLiteral("/quorvrec.lock");
+// Holds both new lines while the two files are being replaced, so that a copy
+// that dies in between leaves the whole new record behind for the next one.
+inline const QString intentFileName = QStringLiteral("/quorvrec.new");
 
 // The most of a record file that is read. The game never writes more than a
 // name of 32767 characters and its line end, so every record it stored is read
@@ -41,12 +45,19 @@ struct FileText {
 // without opening it, so reading can never hang.
 FileText readWholeFile(const QString &path, qint64 limit = readLimit);
 
-// Replaces both record files, each with one line. Both new contents are written
-// and flushed to disk before either file is replaced, and each file is replaced
-// by a rename, so a crash leaves every file with its old or its new bytes, and a
-// failure while writing leaves both as they were. Only a crash or a failed
-// rename between the two replacements leaves the new score with the old name.
+// Replaces both record files, each with one line, as one: both new contents are
+// written and synced to disk, then stored together in the intent file, then each
+// file is replaced by a rename, and the intent file goes last. A failure before
+// the intent file is in place leaves both files as they were. A crash after it,
+// or a failed rename of the name file, leaves the intent file for
+// finishInterruptedStore. Call it holding the record lock.
 std::optional<Failure> writeRecordFiles(const QString &dir, const QString &scoreText,
                                         const QString &nameText);
+
+// Puts the record folder in order after a copy of the game that died while
+// storing: removes its temporary files, then completes the pair from the intent
+// file it left (or throws the intent file away when it is not one we wrote).
+// Call it holding the record lock, before reading or writing the record.
+std::optional<Failure> finishInterruptedStore(const QString &dir);
 
 } // namespace records

@@ -34,23 +34,32 @@ double recordScore(const QString &caption)
     return numbers::lenientNumber(caption);
 }
 
+RecordLock::RecordLock(const QString &dir, int lockTimeout) : m_lock(dir + lockFileName)
+{
+    if (dir.isEmpty()) {
+        m_failure = Failure{Failure::Directory, QString(), QStringLiteral("non è stata trovata all'avvio del gioco")};
+        return;
+    }
+    // A copy that died while holding the lock leaves its lock file behind. One
+    // naming a dead process is cleared at once; an empty one (death right after
+    // creating it) would block for QLockFile's default 30 s. A live holder keeps
+    // an flock on the file, which stops anyone clearing it, so a short time is safe.
+    m_lock.setStaleLockTime(staleLockMs);
+    if (!m_lock.tryLock(lockTimeout))
+        m_failure = Failure{Failure::Lock, m_lock.fileName(), lockReason(m_lock)};
+    else
+        m_failure = finishInterruptedStore(dir);
+}
+
 StoreResult storeIfHigher(const QString &dir, double loadedRecord, const QString &scoreText,
                           const QString &nameText, int lockTimeout)
 {
     const double score = recordScore(scoreText);
     if (!(loadedRecord < score))
         return {};
-    if (dir.isEmpty())
-        return {false, Failure{Failure::Directory, QString(), QStringLiteral("non è stata trovata all'avvio del gioco")}};
-
-    QLockFile lock(dir + lockFileName);
-    // A copy that died while holding the lock leaves its lock file behind. One
-    // naming a dead process is cleared at once; an empty one (death right after
-    // creating it) would block leaving for QLockFile's default 30 s. A live holder
-    // keeps an flock on the file, which stops anyone clearing it, so a short time is safe.
-    lock.setStaleLockTime(staleLockMs);
-    if (!lock.tryLock(lockTimeout))
-        return {false, Failure{Failure::Lock, lock.fileName(), lockReason(lock)}};
+    const RecordLock lock(dir, lockTimeout);
+    if (lock.failure())
+        return {false, lock.failure()};
 
     const QString scorePath = dir + scoreFileName;
     double currentRecord = 0;   // a score file deleted meanwhile holds no record

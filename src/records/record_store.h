@@ -2,6 +2,7 @@
 
 #include "records/record_files.h"
 
+#include <QLockFile>
 #include <QString>
 
 #include <optional>
@@ -14,6 +15,24 @@ double recordScore(const QString &caption);
 
 // How long leaving waits for another copy of the game to finish storing its record.
 constexpr int lockTimeoutMs = 5000;
+
+// The record folder held by this copy of the game until the object goes: other
+// copies wait to read or store the record meanwhile. Taking it first puts the
+// folder in order after a copy that died while storing (finishInterruptedStore).
+class RecordLock
+{
+public:
+    explicit RecordLock(const QString &dir, int lockTimeout = lockTimeoutMs);
+    RecordLock(const RecordLock &) = delete;
+    RecordLock &operator=(const RecordLock &) = delete;
+
+    // Why the folder could not be held (Directory, Lock) or put in order (Write).
+    const std::optional<Failure> &failure() const { return m_failure; }
+
+private:
+    QLockFile m_lock;
+    std::optional<Failure> m_failure;
+};
 
 struct StoreResult {
     bool stored = false;

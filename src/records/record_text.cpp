@@ -38,6 +38,10 @@ std::optional<QByteArray> encodeRecordLine(const QString &text, const char *enco
 
 std::optional<QString> decodeRecordText(const QByteArray &bytes, const char *encoding)
 {
+    // A record file made on the first start is empty: opening the code page's
+    // converter for it would cost a megabyte and a few per cent of start-up.
+    if (bytes.isEmpty())
+        return QString();
     // Every one of the 256 bytes has a character in this code page.
     QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
     if (!decoder.isValid())

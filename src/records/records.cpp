@@ -56,6 +56,13 @@ QString Tavola::Leggifiletxt(const QString &nomefile)
 
 void Tavola::loadRecord()
 {
+    // Held while the record is read, so that a copy storing one meanwhile cannot
+    // show its new score with the old name; a store left half done by a copy that
+    // died is finished first. A folder that cannot be locked (read-only, say) is
+    // read as it is.
+    const records::RecordLock lock(dirSistema);
+    if (lock.failure() && lock.failure()->step == records::Failure::Write)
+        report(platform(), *lock.failure());
     // Without a directory (GetSystemDir has said why) there is no record to show.
     const auto createFile = [this](const QString &path) {
         if (dirSistema.isEmpty())

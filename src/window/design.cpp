@@ -3,6 +3,7 @@
 
 #include "window/design.h"
 #include "resources/images.h"
+#include "window/fonts.h"
 #include "window/label.h"
 #include "window/picturebutton.h"
 #include "window/surface.h"
@@ -20,7 +21,7 @@ namespace {
 
 QFont makeFont(const QString &family, qreal points, bool bold = false, bool italic = false)
 {
-    QFont font(family);
+    QFont font(fonts::drawnFamily(family));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);
@@ -30,11 +31,13 @@ QFont makeFont(const QString &family, qreal points, bool bold = false, bool ital
 QLineEdit *makeTextBox(QWidget *parent, const char *name, QRect place, const QString &text,
                        const QFont &font)
 {
-    auto *box = new QLineEdit(text, parent);
+    // The font before the text: a text given first would be laid out twice.
+    auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place);
     box->setFont(font);
     box->setAlignment(Qt::AlignCenter);
+    box->setText(text);
     return box;
 }
 
@@ -111,6 +114,8 @@ void Tavola::loadDesign()
     surface->setObjectName(QStringLiteral("Tavola"));
     surface->setFixedSize(design::clientWidth, design::clientHeight);
     surface->setCursor(images::handCursor());
+    // One small square pointer serves the message line and "Nuovo calcolo".
+    const QCursor iconPointer = images::iconCursor();
     setCentralWidget(surface);
 
     const QFont arial48 = makeFont(QStringLiteral("Arial"), 48, true);
@@ -151,7 +156,7 @@ void Tavola::loadDesign()
     lblMessage = makeLabel(surface, "lblMessage", twipsRect(2040, 2880, 6615, 615), QString(),
                            QColor(255, 0, 0), makeFont(QStringLiteral("MS Sans Serif"), 24, true, true));
     centred(lblMessage);
-    lblMessage->setCursor(images::iconCursor());
+    lblMessage->setCursor(iconPointer);
 
     // The three counters and their headings.
     Label6 = makeLabel(surface, "Label6", twipsRect(360, 3480, 2565, 495), QStringLiteral("Risposte esatte"),
@@ -196,12 +201,12 @@ void Tavola::loadDesign()
     // The two buttons.
     cmdNext = makeButton(surface, "cmdNext", twipsRect(4560, 5160, 1815, 1095), QStringLiteral("&Nuovo calcolo"),
                          QColor(0, 192, 192));
-    cmdNext->setPictures(images::nextPicture(), images::nextPressedPicture(), images::nextDisabledPicture());
+    cmdNext->setPictures(images::nextPicture, images::nextPressedPicture, images::nextDisabledPicture);
     cmdNext->setToolTip(QStringLiteral("Go"));
-    cmdNext->setCursor(images::iconCursor());
+    cmdNext->setCursor(iconPointer);
     cmdExit = makeButton(surface, "cmdExit", twipsRect(8520, 5040, 1815, 1095), QStringLiteral("E&xit"),
                          QColor(255, 128, 0));
-    cmdExit->setPictures(images::exitPicture(), images::exitPicture(), images::exitPicture());
+    cmdExit->setPictures(images::exitPicture, images::exitPicture, images::exitPicture);
     cmdExit->setToolTip(QStringLiteral("Allora ti arrendi?"));
     cmdExit->setCursor(images::exitCursor());
     // A click, Enter or the space bar on the focused button, or its access key.

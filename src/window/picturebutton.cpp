@@ -4,25 +4,38 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-void PictureButton::setPictures(const QPixmap &normal, const QPixmap &pressed, const QPixmap &disabled)
+void PictureButton::setPictures(PictureSource normal, PictureSource pressed, PictureSource disabled)
 {
     m_normal = normal;
     m_pressed = pressed;
     m_disabled = disabled;
+    m_drawn.clear();
     update();
+}
+
+QPixmap PictureButton::drawn(PictureSource source) const
+{
+    if (!source)
+        return QPixmap();
+    for (const auto &[known, picture] : m_drawn) {
+        if (known == source)
+            return picture;
+    }
+    m_drawn.emplace_back(source, source());
+    return m_drawn.back().second;
 }
 
 QPixmap PictureButton::currentPicture() const
 {
     if (!isEnabled())
-        return m_disabled;
-    return isDown() ? m_pressed : m_normal;
+        return drawn(m_disabled);
+    return drawn(isDown() ? m_pressed : m_normal);
 }
 
 QSize PictureButton::sizeHint() const
 {
     const QSize caption = fontMetrics().size(Qt::TextShowMnemonic, text());
-    const QSize picture = m_normal.deviceIndependentSize().toSize();
+    const QSize picture = drawn(m_normal).deviceIndependentSize().toSize();
     return QSize(qMax(caption.width(), picture.width()) + 16, caption.height() + picture.height() + 16);
 }
 

@@ -3,6 +3,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <utility>
+#include <vector>
+
 // A push button with its picture above the caption, showing another picture
 // while it is held down or disabled.
 class PictureButton : public QPushButton
@@ -12,7 +15,10 @@ class PictureButton : public QPushButton
 public:
     using QPushButton::QPushButton;
 
-    void setPictures(const QPixmap &normal, const QPixmap &pressed, const QPixmap &disabled);
+    // What draws a picture. Each is called the first time its picture is
+    // shown, and once only for all the states that show the same picture.
+    using PictureSource = QPixmap (*)();
+    void setPictures(PictureSource normal, PictureSource pressed, PictureSource disabled);
     // The picture drawn right now, for the state the button is in.
     QPixmap currentPicture() const;
     QSize sizeHint() const override;
@@ -21,5 +27,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_normal, m_pressed, m_disabled;
+    QPixmap drawn(PictureSource source) const;
+
+    PictureSource m_normal = nullptr, m_pressed = nullptr, m_disabled = nullptr;
+    mutable std::vector<std::pair<PictureSource, QPixmap>> m_drawn;
 };

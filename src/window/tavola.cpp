@@ -1,5 +1,6 @@
 #include "window/tavola.h"
 #include "window/fonts.h"
+#include "window/windowstyle.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -11,6 +12,7 @@ Tavola::Tavola(Platform *platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("Tavola"));
     fonts::substituteWindowsFonts();
+    WindowStyle::install();
     loadDesign();
     // The layout is fixed: the window is exactly as large as its controls need.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
