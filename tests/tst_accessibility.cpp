@@ -1,6 +1,7 @@
 // What a screen reader announces: the boxes and buttons by Italian names that
 // say what each is for, the labels by their own changing text, the buttons'
-// access keys, and nothing of the hidden boxes.
+// access keys, nothing of the hidden boxes, and during a match the fraction,
+// the verdict and the exercise's plain numbers.
 
 #include "support/controls.h"
 #include "support/fakeplatform.h"
@@ -30,6 +31,8 @@ private slots:
     void labelsAnnounceTheirOwnText();
     void buttonsAnnounceTheirAccessKeys();
     void hiddenBoxesAreNotShown();
+    void matchIsHeard_data();
+    void matchIsHeard();
 };
 
 void TestAccessibility::boxesAndButtons_data()
@@ -138,6 +141,56 @@ void TestAccessibility::hiddenBoxesAreNotShown()
         QCOMPARE(face->textInterface()->text(0, face->textInterface()->characterCount()), QString());
     }
     QVERIFY(!announced(box(window, "txtAnswer"))->state().invisible);
+}
+
+void TestAccessibility::matchIsHeard_data()
+{
+    QTest::addColumn<QString>("numerator");
+    QTest::addColumn<QString>("denominator");
+    QTest::addColumn<QString>("verdict");
+
+    QTest::newRow("right") << "2" << "3" << "F A N T A S T I C O!!!";
+    QTest::newRow("wrong") << "4" << "6" << "Sbagliato!! 2 / 3";
+    QTest::newRow("both boxes empty") << "" << "" << "Sbagliato!! 2 / 3";
+}
+
+void TestAccessibility::matchIsHeard()
+{
+    QFETCH(QString, numerator);
+    QFETCH(QString, denominator);
+    QFETCH(QString, verdict);
+
+    FakePlatform platform;
+    Tavola window(&platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // 1/3 + 1/3 with the factor 2: the pupil sees 4 over 6; the third praise is next.
+    platform.randoms = {0.5f / 11, 0.5f / 8, 2.5f / 10, 0.0f, 2.5f / 6};
+    window.cmdNext_Click();
+
+    // The fraction, in what the focused numerator box says.
+    QCOMPARE(window.focusWidget(), box(window, "txtAnswer"));
+    QCOMPARE(announced(box(window, "txtAnswer"))->text(QAccessible::Description),
+             QStringLiteral("Semplifica 4 su 6. Scrivi il numeratore della frazione ridotta ai minimi termini e premi Invio per passare al denominatore"));
+
+    // The exercise's numbers plainly, though Tab selects them.
+    box(window, "sommanumtxt")->selectAll();
+    QAccessibleTextInterface *number = announced(box(window, "sommanumtxt"))->textInterface();
+    QVERIFY(number);
+    QCOMPARE(number->text(0, number->characterCount()), QStringLiteral("4"));
+    QCOMPARE(number->selectionCount(), 0);
+
+    // The verdict exactly as shown, then the button that has the focus now.
+    box(window, "txtAnswer")->setText(numerator);
+    box(window, "Text3")->setText(denominator);
+    window.valutaRisposta();
+    QCOMPARE(label(window, "lblMessage")->text(), verdict);
+    QCOMPARE(window.focusWidget(), button(window, "cmdNext"));
+    QCOMPARE(announced(button(window, "cmdNext"))->text(QAccessible::Name), verdict + QStringLiteral(" Nuovo calcolo"));
+
+    // The next exercise has no verdict yet.
+    window.cmdNext_Click();
+    QCOMPARE(announced(button(window, "cmdNext"))->text(QAccessible::Name), QStringLiteral("Nuovo calcolo"));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -4,6 +4,7 @@
 #include "exercise/draws.h"
 #include "exercise/fraction_search.h"
 #include "platform/platform.h"
+#include "window/design.h"
 #include "window/label.h"
 #include "window/picturebutton.h"
 #include "window/surface.h"
@@ -31,7 +32,7 @@ void Tavola::cmdNext_Click()
     lblMessage->setText(QString());
     // Sub-second seed: two exercises in the same second still differ.
     platform()->randomize(platform()->secondsSinceMidnight());
-    txtAnswer->setText(QString());
+    // The numerator box is emptied at the end, once it has the focus.
     Text3->setText(QString());
 
     Text1->setText(QString::number(exercise::draws::wholeNumber(platform()->nextRandom(), 11)));
@@ -55,10 +56,18 @@ void Tavola::cmdNext_Click()
     surface->draw(exercise::bands::drawing(20 * numRidotto, 20 * denRidotto));
 
     txtAnswer->setEnabled(true);
-    cmdNext->setEnabled(false);
-    // The button that is being disabled usually held the focus; the pupil types
-    // the next numerator straight away.
+    // A screen reader hears the new fraction where the focus arrives, in the
+    // numerator box's description.
+    txtAnswer->setAccessibleDescription(design::numeratorDescriptionFor(sommanumtxt->text(), sommadentxt->text()));
+    cmdNext->setAccessibleName(design::nextName);
+    // The pupil types the next numerator straight away. The focus goes there
+    // before the button that usually holds it is disabled, so that Qt does not
+    // pass it on as Tab would, selecting the old answer.
     txtAnswer->setFocus();
+    cmdNext->setEnabled(false);
+    // Emptied only now: a screen reader that sees the box change while the focus
+    // is on its way there takes the box as focused and says nothing of it.
+    txtAnswer->setText(QString());
 }
 
 void Tavola::CercaFrazione(double x, qint32 &n, qint32 &d)

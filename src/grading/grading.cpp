@@ -4,6 +4,7 @@
 #include "grading/answer_counts.h"
 #include "grading/verdict.h"
 #include "platform/platform.h"
+#include "window/design.h"
 #include "window/label.h"
 #include "window/picturebutton.h"
 #include "window/surface.h"
@@ -37,6 +38,11 @@ void Tavola::valutaRisposta()
     lblScore1->setText(QString::number(counts.wrong));
     lblScore2->setText(QString::number(counts.total()));
 
+    // A screen reader says the verdict as the window shows it, then the button
+    // that takes the focus: until the next exercise the verdict leads the
+    // button's name. (A label of the button would do, but screen readers may keep
+    // a label's text they have read once.)
+    cmdNext->setAccessibleName(verdict.message + QLatin1Char(' ') + design::nextName);
     cmdNext->setEnabled(true);
     cmdNext->setFocus();
 }

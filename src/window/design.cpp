@@ -3,6 +3,7 @@
 
 #include "window/design.h"
 #include "resources/images.h"
+#include "window/exercisebox.h"
 #include "window/fonts.h"
 #include "window/label.h"
 #include "window/picturebutton.h"
@@ -28,11 +29,11 @@ QFont makeFont(const QString &family, qreal points, bool bold = false, bool ital
     return font;
 }
 
-QLineEdit *makeTextBox(QWidget *parent, const char *name, QRect place, const QString &text,
-                       const QFont &font)
+template <typename Box = QLineEdit>
+Box *makeTextBox(QWidget *parent, const char *name, QRect place, const QString &text, const QFont &font)
 {
     // The font before the text: a text given first would be laid out twice.
-    auto *box = new QLineEdit(parent);
+    auto *box = new Box(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place);
     box->setFont(font);
@@ -124,10 +125,10 @@ void Tavola::loadDesign()
     const QFont sans24 = makeFont(QStringLiteral("MS Sans Serif"), 24);
 
     // The exercise fraction, the equals sign and the answer fraction.
-    sommanumtxt = makeTextBox(surface, "sommanumtxt", twipsRect(2640, 120, 1815, 1245), QStringLiteral("9"), arial48);
+    sommanumtxt = makeTextBox<ExerciseBox>(surface, "sommanumtxt", twipsRect(2640, 120, 1815, 1245), QStringLiteral("9"), arial48);
     setBackground(sommanumtxt, QColor(255, 0, 0));
     Line1[2] = makeLine(surface, "Line1_2", 2280, 4800, 1440);
-    sommadentxt = makeTextBox(surface, "sommadentxt", twipsRect(2640, 1560, 1815, 1245), QStringLiteral("10"), arial48);
+    sommadentxt = makeTextBox<ExerciseBox>(surface, "sommadentxt", twipsRect(2640, 1560, 1815, 1245), QStringLiteral("10"), arial48);
     setBackground(sommadentxt, QColor(255, 0, 0));
 
     Label4 = makeLabel(surface, "Label4", twipsRect(5640, 720, 1815, 1575), QStringLiteral("="),
@@ -258,10 +259,10 @@ void Tavola::loadDesign()
     sommadentxt->setAccessibleName(QStringLiteral("Denominatore della frazione da semplificare"));
     sommadentxt->setAccessibleDescription(QStringLiteral("Il numero sotto la linea della frazione da ridurre ai minimi termini"));
     txtAnswer->setAccessibleName(QStringLiteral("Numeratore della risposta"));
-    txtAnswer->setAccessibleDescription(QStringLiteral("Scrivi il numeratore della frazione ridotta ai minimi termini e premi Invio per passare al denominatore"));
+    txtAnswer->setAccessibleDescription(design::numeratorDescription);
     Text3->setAccessibleName(QStringLiteral("Denominatore della risposta"));
     Text3->setAccessibleDescription(QStringLiteral("Scrivi il denominatore della frazione ridotta ai minimi termini e premi Invio per la correzione"));
-    cmdNext->setAccessibleName(QStringLiteral("Nuovo calcolo"));
+    cmdNext->setAccessibleName(design::nextName);
     cmdNext->setAccessibleDescription(QStringLiteral("Mostra una nuova frazione da semplificare; si può premere dopo la correzione della risposta"));
     cmdExit->setAccessibleName(QStringLiteral("Exit, esci dalla gara"));
     cmdExit->setAccessibleDescription(QStringLiteral("Chiede conferma e termina la gara; se hai battuto il record, il tuo punteggio viene salvato"));

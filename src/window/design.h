@@ -27,4 +27,16 @@ inline const QString postalAddress = QStringLiteral("Via dei Numeri 1, Paese del
 inline const QString webAddress = QStringLiteral("www.quorvel.example");
 inline const QString institution = QStringLiteral("Scuola delle Frazioni");
 
+// What a screen reader calls "Nuovo calcolo".
+inline const QString nextName = QStringLiteral("Nuovo calcolo");
+
+// What the numerator box tells a screen reader; during an exercise the fraction
+// to reduce comes first, so that it is heard where the focus already is.
+inline const QString numeratorDescription =
+    QStringLiteral("Scrivi il numeratore della frazione ridotta ai minimi termini e premi Invio per passare al denominatore");
+inline QString numeratorDescriptionFor(const QString &numerator, const QString &denominator)
+{
+    return QStringLiteral("Semplifica %1 su %2. ").arg(numerator, denominator) + numeratorDescription;
+}
+
 } // namespace design
