@@ -3,7 +3,7 @@
 // access keys, nothing of the hidden boxes, and during a match the fraction,
 // the verdict and the exercise's plain numbers.
 
-#include "support/controls.h"
+#include "support/tavolaview.h"
 #include "support/fakeplatform.h"
 
 #include "window/tavola.h"

@@ -1,6 +1,5 @@
 // New exercises: the draws, the decimal-to-fraction search, the bands and cmdNext_Click.
 
-#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/tavolaview.h"
 
@@ -12,8 +11,6 @@
 #include <QTest>
 
 #include <numeric>
-
-using namespace exercise;
 
 namespace {
 
@@ -70,7 +67,7 @@ void TestExercise::search()
     QFETCH(int, den);
     QFETCH(int, passes);
     qint32 n = -5, d = -5;
-    const int used = findFraction(x, n, d);
+    const int used = exercise::findFraction(x, n, d);
     QCOMPARE(n, num);
     QCOMPARE(d, den);
     if (passes >= 0)
@@ -81,16 +78,16 @@ void TestExercise::searchRefusesAValueNoFractionMatches()
 {
     // 0.1 + 0.2 carries a rounding error of its own: no fraction has it as its quotient.
     qint32 n = 0, d = 0;
-    QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(0.1 + 0.2, n, d, 100'000));
-    QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(0.0, n, d));
-    QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(-2.0, n, d));
-    QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(std::nan(""), n, d));
+    QVERIFY_THROWS_EXCEPTION(exercise::NoFractionFound, exercise::findFraction(0.1 + 0.2, n, d, 100'000));
+    QVERIFY_THROWS_EXCEPTION(exercise::NoFractionFound, exercise::findFraction(0.0, n, d));
+    QVERIFY_THROWS_EXCEPTION(exercise::NoFractionFound, exercise::findFraction(-2.0, n, d));
+    QVERIFY_THROWS_EXCEPTION(exercise::NoFractionFound, exercise::findFraction(std::nan(""), n, d));
     // With the default bound it still ends, and with a clear error.
-    QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(0.1 + 0.2, n, d));
+    QVERIFY_THROWS_EXCEPTION(exercise::NoFractionFound, exercise::findFraction(0.1 + 0.2, n, d));
     // At d = 2147483 this x puts the numerator on the largest 32-bit number, still
     // below x, so the next pass would add one to it: the search gives up there
     // instead of overflowing (the sanitizer build would stop on the overflow).
-    QVERIFY_THROWS_EXCEPTION(NoFractionFound, findFraction(2147483647.4 / 2147483, n, d));
+    QVERIFY_THROWS_EXCEPTION(exercise::NoFractionFound, exercise::findFraction(2147483647.4 / 2147483, n, d));
 }
 
 void TestExercise::draws_data()
@@ -112,14 +109,14 @@ void TestExercise::draws()
     QFETCH(float, r);
     QFETCH(int, n);
     QFETCH(int, expected);
-    QCOMPARE(draws::wholeNumber(r, n), expected);
+    QCOMPARE(exercise::draws::wholeNumber(r, n), expected);
 }
 
 void TestExercise::factorDraws()
 {
-    QCOMPARE(draws::factor(0.0f), 2);
-    QCOMPARE(draws::factor(std::nextafter(1.0f, 0.0f)), 7);
-    QCOMPARE(draws::factor(0.5f), 5);
+    QCOMPARE(exercise::draws::factor(0.0f), 2);
+    QCOMPARE(exercise::draws::factor(std::nextafter(1.0f, 0.0f)), 7);
+    QCOMPARE(exercise::draws::factor(0.5f), 5);
 }
 
 void TestExercise::keptDenominator_data()
@@ -142,7 +139,7 @@ void TestExercise::keptDenominator()
     QFETCH(int, drawn);
     QFETCH(int, c);
     QFETCH(int, kept);
-    QCOMPARE(draws::keptDenominator(QString::number(drawn), QString::number(c)), QString::number(kept));
+    QCOMPARE(exercise::draws::keptDenominator(QString::number(drawn), QString::number(c)), QString::number(kept));
 }
 
 void TestExercise::everyPossibleExercise()
@@ -178,7 +175,7 @@ void TestExercise::everyPossibleExercise()
                     QVERIFY(shownNum <= 133 && shownDen <= 70);
 
                     qint32 n = 0, den = 0;
-                    QVERIFY(findFraction(double(d * (a + c)) / (d * d), n, den) <= 15);
+                    QVERIFY(exercise::findFraction(double(d * (a + c)) / (d * d), n, den) <= 15);
                 }
             }
         }
@@ -234,7 +231,7 @@ void TestExercise::bandsFollowTheAnswer()
 
     const QImage image = surface(window)->grab().toImage();
     // Band 10 lies at units 30..32: its colour is RGB(255, 200, 10).
-    const QRect band = bands::bandRect(10, surface(window)->width(), surface(window)->height());
+    const QRect band = exercise::bands::bandRect(10, surface(window)->width(), surface(window)->height());
     QCOMPARE(QColor(image.pixel(5, band.top())), QColor(255, 200, 10));
     // The gap between bands shows the background colour.
     QCOMPARE(QColor(image.pixel(5, band.bottom() + 1)), QColor(0, 0, 255));
@@ -247,21 +244,21 @@ void TestExercise::bandsFollowTheAnswer()
     QCOMPARE(TavolaView(window).denRidotto(), 1);
     QCOMPARE(box(window, "sommanumtxt")->text(), QStringLiteral("2"));
     const QImage next = surface(window)->grab().toImage();
-    QCOMPARE(QColor(next.pixel(700, bands::bandRect(0, 720, 514).top())), QColor(20, 20, 0));
+    QCOMPARE(QColor(next.pixel(700, exercise::bands::bandRect(0, 720, 514).top())), QColor(20, 20, 0));
 }
 
 void TestExercise::bandGeometry()
 {
     // 171 bands fall inside the 512 units of the surface, each 2 units high with a 1-unit gap.
     int inside = 0;
-    for (int i = 0; i < bands::count; ++i) {
-        const QRect band = bands::bandRect(i, 720, 514);
+    for (int i = 0; i < exercise::bands::count; ++i) {
+        const QRect band = exercise::bands::bandRect(i, 720, 514);
         QVERIFY(band.height() >= 2);
         if (band.top() < 514)
             ++inside;
     }
     QCOMPARE(inside, 171);
-    QCOMPARE(bands::bandColour(20 * 13, 20 * 10, 300), QColor(255, 200, 255));
+    QCOMPARE(exercise::bands::bandColour(20 * 13, 20 * 10, 300), QColor(255, 200, 255));
 }
 
 QTEST_MAIN(TestExercise)

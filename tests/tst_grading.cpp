@@ -1,7 +1,6 @@
 // Answer entry and grading: the number readings, the verdict, the counts, and
 // the keys of the answer boxes, Enter and the access keys through the window.
 
-#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/tavolaview.h"
 
@@ -13,7 +12,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -75,12 +73,6 @@ struct Game
     static void clickInto(QLineEdit *box)
     {
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
-    }
-
-    QString scores() const
-    {
-        return label(window, "lblScore")->text() + QLatin1Char(' ') + label(window, "lblScore1")->text()
-            + QLatin1Char(' ') + label(window, "lblScore2")->text();
     }
 
     // Graded: the background plain black, "Nuovo calcolo" enabled and holding the focus.
@@ -289,16 +281,16 @@ void TestGrading::roadOfOneAnswer()
     QCOMPARE(w.focusWidget(), box(w, "txtAnswer"));
     game.type(QStringLiteral("\r"));
     QCOMPARE(w.focusWidget(), box(w, "Text3"));
-    QCOMPARE(game.scores(), QStringLiteral("0 0 0"));
+    QCOMPARE(scores(game.window), QStringLiteral("0 0 0"));
 
     game.type(QStringLiteral("3\r"));
     QCOMPARE(box(w, "Text3")->text(), QStringLiteral("3"));
     QCOMPARE(label(w, "lblMessage")->text(), fantastico);
-    QCOMPARE(game.scores(), QStringLiteral("1 0 1"));
+    QCOMPARE(scores(game.window), QStringLiteral("1 0 1"));
     QVERIFY(game.isGraded());
 
     game.type(QStringLiteral("\r"));
-    QCOMPARE(game.scores(), QStringLiteral("1 0 1"));
+    QCOMPARE(scores(game.window), QStringLiteral("1 0 1"));
     QVERIFY(game.isExerciseOpen());
 }
 
@@ -340,7 +332,7 @@ void TestGrading::answerBoxKeys()
     QCOMPARE(box(game.window, "txtAnswer")->text(), numerator);
     QCOMPARE(box(game.window, "Text3")->text(), denominator);
     QCOMPARE(game.window.focusWidget(), focusInDenominator ? box(game.window, "Text3") : box(game.window, "txtAnswer"));
-    QCOMPARE(game.scores(), QStringLiteral("0 0 0"));
+    QCOMPARE(scores(game.window), QStringLiteral("0 0 0"));
     QVERIFY(!button(game.window, "cmdNext")->isEnabled());
 }
 
@@ -386,7 +378,7 @@ void TestGrading::gradingOnEnter()
     QCOMPARE(box(w, "txtAnswer")->text(), numerator);
     QCOMPARE(box(w, "Text3")->text(), denominator);
     QCOMPARE(label(w, "lblMessage")->text(), message);
-    QCOMPARE(game.scores(), message == fantastico ? QStringLiteral("1 0 1") : QStringLiteral("0 1 1"));
+    QCOMPARE(scores(game.window), message == fantastico ? QStringLiteral("1 0 1") : QStringLiteral("0 1 1"));
     // The praise is drawn for wrong answers too.
     QVERIFY(game.platform.randoms.isEmpty());
     QVERIFY(game.isGraded());
@@ -427,7 +419,7 @@ void TestGrading::nextExerciseAfterGrading()
     QCOMPARE(box(w, "Text3")->text(), denominator);
 
     game.type(QString(QLatin1Char(lastKey)));
-    QCOMPARE(game.scores(), QStringLiteral("1 0 1"));
+    QCOMPARE(scores(game.window), QStringLiteral("1 0 1"));
     QCOMPARE(game.platform.seeds.size(), 2);
     QVERIFY(game.isExerciseOpen());
 }
@@ -446,7 +438,7 @@ void TestGrading::heldEnterIsOnePress()
         QApplication::sendEvent(QApplication::focusWidget(), &repeat);
     }
     QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(game.scores(), QStringLiteral("1 0 1"));
+    QCOMPARE(scores(game.window), QStringLiteral("1 0 1"));
     QVERIFY(game.isGraded());
 }
 
@@ -577,7 +569,7 @@ void TestGrading::countsStopAtTheLimit_data()
     QTest::addColumn<int>("right");
     QTest::addColumn<int>("wrong");
     QTest::addColumn<bool>("answerRight");
-    QTest::addColumn<QString>("scores");
+    QTest::addColumn<QString>("counters");
 
     QTest::newRow("right count reaches 32767") << 32766 << 0 << true << "32767 0 32767";
     QTest::newRow("right count at 32767") << 32767 << 0 << true << "32767 0 32767";
@@ -590,18 +582,18 @@ void TestGrading::countsStopAtTheLimit()
     QFETCH(int, right);
     QFETCH(int, wrong);
     QFETCH(bool, answerRight);
-    QFETCH(QString, scores);
+    QFETCH(QString, counters);
 
     Game game;
     game.exercise(1, 1, 3);
-    setAnswerCountsForTest(game.window, qint16(right), qint16(wrong));
+    TavolaView::setAnswerCounts(game.window, qint16(right), qint16(wrong));
     box(game.window, "txtAnswer")->setText(answerRight ? QStringLiteral("2") : QStringLiteral("4"));
     box(game.window, "Text3")->setText(answerRight ? QStringLiteral("3") : QStringLiteral("6"));
     game.window.valutaRisposta();
 
     // The verdict is shown all the same.
     QCOMPARE(label(game.window, "lblMessage")->text(), answerRight ? fantastico : correctionTwoThirds);
-    QCOMPARE(game.scores(), scores);
+    QCOMPARE(scores(game.window), counters);
     QCOMPARE(TavolaView(game.window).risposteEsatte() + TavolaView(game.window).risposteErrate(), 32767);
 }
 

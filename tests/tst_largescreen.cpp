@@ -2,7 +2,7 @@
 // the screen's own resolution, pointers keep their hot spots on the same spot
 // of their pictures, and the window with its bands grows as one piece.
 
-#include "support/controls.h"
+#include "support/tavolaview.h"
 #include "support/fakeplatform.h"
 
 #include "exercise/bands.h"
@@ -75,7 +75,6 @@ void TestLargeScreen::pointersOfTheControls()
 
     FakePlatform platform;
     Tavola window(&platform);
-    // The window's own pointer is its drawing surface's, which carries the window's name.
     const QCursor pointer = named<QWidget>(window, control)->cursor();
     QCOMPARE(pointer.shape(), Qt::BitmapCursor);
     QCOMPARE(pointer.pixmap().size(), QSize(64, 64));

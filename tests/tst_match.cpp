@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -436,7 +435,6 @@ void TestMatch::italianDialogs()
 {
     QVERIFY(platform::installQtItalian());
     QtPlatform platform;
-    const Platform::Style yesNoQuestion = Platform::YesNo | Platform::Question | Platform::SecondButtonDefault;
 
     struct Seen { QStringList buttons; QString defaultButton; QMessageBox::Icon icon = QMessageBox::NoIcon; QString title; };
     auto answerWith = [](const QString &buttonText, Seen *seen) {
@@ -456,7 +454,7 @@ void TestMatch::italianDialogs()
 
     Seen question;
     answerWith(QStringLiteral("Sì"), &question);
-    QCOMPARE(platform.messageBox(leaving, yesNoQuestion, QStringLiteral("Uscire dal programma")), Platform::Answer::Yes);
+    QCOMPARE(platform.messageBox(leaving, Platform::Style::fromInt(292), QStringLiteral("Uscire dal programma")), Platform::Answer::Yes);
     question.buttons.sort();
     QCOMPARE(question.buttons, (QStringList{"No", "Sì"}));
     QCOMPARE(question.defaultButton, QStringLiteral("No"));
@@ -465,7 +463,7 @@ void TestMatch::italianDialogs()
 
     Seen no;
     answerWith(QStringLiteral("No"), &no);
-    QCOMPARE(platform.messageBox(leaving, yesNoQuestion, QStringLiteral("Uscire dal programma")), Platform::Answer::No);
+    QCOMPARE(platform.messageBox(leaving, Platform::Style::fromInt(292), QStringLiteral("Uscire dal programma")), Platform::Answer::No);
 
     Seen plain;
     answerWith(QStringLiteral("OK"), &plain);

@@ -12,7 +12,6 @@
 
 #include <QDataStream>
 #include <QDir>
-#include <QLineEdit>
 #include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -396,7 +395,7 @@ void TestRecords::exitButtonAndAltXLeave()
     start(w, p);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    label(w, "lblScore")->setText(QStringLiteral("1"));
+    answerNext(w, true);
     p.answers = {Platform::Answer::Yes};
     if (altX)
         QTest::keyClick(box(w, "txtAnswer"), Qt::Key_X, Qt::AltModifier);

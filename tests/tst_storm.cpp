@@ -9,10 +9,7 @@
 // one (`make soak` plays many). A failure prints the seed and the last events
 // before it.
 
-#include "support/controls.h"
-#include "support/fakeplatform.h"
 #include "support/startedmatch.h"
-#include "support/tavolaview.h"
 
 #include "window/tavola.h"
 
@@ -20,7 +17,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRandomGenerator>
@@ -412,11 +408,8 @@ private:
 
         // The counters show the counts, and the total is their sum.
         const int right = state.risposteEsatte(), wrong = state.risposteErrate();
-        if (label(w, "lblScore")->text() != QString::number(right) || label(w, "lblScore1")->text() != QString::number(wrong)
-            || label(w, "lblScore2")->text() != QString::number(right + wrong))
-            return QStringLiteral("the counters show %1 %2 %3 for %4 right and %5 wrong")
-                .arg(label(w, "lblScore")->text(), label(w, "lblScore1")->text(), label(w, "lblScore2")->text())
-                .arg(right).arg(wrong);
+        if (scores(w) != QStringLiteral("%1 %2 %3").arg(right).arg(wrong).arg(right + wrong))
+            return QStringLiteral("the counters show %1 for %2 right and %3 wrong").arg(scores(w)).arg(right).arg(wrong);
         if (right < 0 || wrong < 0)
             return QStringLiteral("a negative count");
 
@@ -591,13 +584,9 @@ void TestStorm::pupilPressesEverything()
 // away for another one before the pupil could answer it.
 void TestStorm::lateAccessKeyPressMakesNoSecondExercise()
 {
-    FakePlatform platform;
-    platform.inputs = {QStringLiteral("Anna")};
-    Tavola window(&platform);
-    window.Form_Load();
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    StartedMatch<> match;
+    Tavola &window = match.window;
+    const FakePlatform &platform = match.platform;
     QTest::keyClick(box(window, "txtAnswer"), Qt::Key_Return);
     QTest::keyClick(box(window, "Text3"), Qt::Key_Return);
     QVERIFY(button(window, "cmdNext")->isEnabled());

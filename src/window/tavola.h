@@ -66,9 +66,8 @@ protected:
 
 private:
     // Tests read the game state through this view (tests/support/tavolaview.h),
-    // and only read it; the one write they need is the function below it.
+    // which writes nothing but the answer counts, to stand them at their limit.
     friend class TavolaView;
-    friend void setAnswerCountsForTest(Tavola &window, qint16 right, qint16 wrong);
 
     Platform *platform() const { return m_platform; }
 

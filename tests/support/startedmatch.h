@@ -1,6 +1,5 @@
 #pragma once
 
-#include "controls.h"
 #include "fakeplatform.h"
 #include "tavolaview.h"
 
