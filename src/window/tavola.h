@@ -16,10 +16,10 @@ class QLineEdit;
 class QMenu;
 class QTimer;
 
-// The game's one window. It holds the game state and the controls, and its
-// handlers are the game: each is defined in the folder of its subsystem.
-// State and controls are its own. Each control carries its design name as its
-// object name, which is how tests, like any user's tool, find it.
+// The game's one window. It holds the game state and the controls, both
+// private, and its handlers are the game: each is defined in the folder of its
+// subsystem. Each control carries its design name as its object name, which is
+// how tests, like any user's tool, find it.
 class Tavola : public QMainWindow
 {
     Q_OBJECT
