@@ -3,8 +3,8 @@
 // access keys, nothing of the hidden boxes, and during a match the fraction,
 // the verdict and the exercise's plain numbers.
 
-#include "support/tavolaview.h"
 #include "support/fakeplatform.h"
+#include "support/tavolaview.h"
 
 #include "window/tavola.h"
 

@@ -2,8 +2,8 @@
 // the screen's own resolution, pointers keep their hot spots on the same spot
 // of their pictures, and the window with its bands grows as one piece.
 
-#include "support/tavolaview.h"
 #include "support/fakeplatform.h"
+#include "support/tavolaview.h"
 
 #include "exercise/bands.h"
 #include "resources/images.h"
