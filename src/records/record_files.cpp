@@ -53,6 +53,14 @@ void syncFolder(const QString &dir)
     ::close(fd);
 }
 
+// Whether `entry` is one of QSaveFile's temporary files for the file `fileName`
+// (which begins with "/"): its name, a dot and six random characters.
+bool isTemporaryOf(const QString &entry, const QString &fileName)
+{
+    const QStringView name = QStringView(fileName).mid(1);
+    return entry.size() == name.size() + 7 && entry.startsWith(name) && entry.at(name.size()) == u'.';
+}
+
 struct RecordLines {
     QByteArray score;
     QByteArray name;
@@ -174,12 +182,11 @@ std::optional<Failure> finishInterruptedStore(const QString &dir)
     // All writing happens under the lock, so the temporary files of the record
     // files and of the intent file that are here now belong to a copy that died.
     QDir folder(dir);
-    const QStringList leftovers = folder.entryList(
-        {scoreFileName.mid(1) + QStringLiteral(".??????"), nameFileName.mid(1) + QStringLiteral(".??????"),
-         intentFileName.mid(1) + QStringLiteral(".??????")},
-        QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &leftover : leftovers)
-        QFile::remove(folder.filePath(leftover));
+    for (const QString &entry : folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort)) {
+        if (isTemporaryOf(entry, scoreFileName) || isTemporaryOf(entry, nameFileName)
+            || isTemporaryOf(entry, intentFileName))
+            QFile::remove(folder.filePath(entry));
+    }
 
     const QString intentPath = dir + intentFileName;
     if (!isRegularFile(intentPath))
