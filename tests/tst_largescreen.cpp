@@ -75,7 +75,7 @@ void TestLargeScreen::pointersOfTheControls()
 
     FakePlatform platform;
     Tavola window(&platform);
-    const QCursor pointer = named<QWidget>(window, control)->cursor();
+    const QCursor pointer = pointerOver(named<QWidget>(window, control));
     QCOMPARE(pointer.shape(), Qt::BitmapCursor);
     QCOMPARE(pointer.pixmap().size(), QSize(64, 64));
     QCOMPARE(pointer.pixmap().devicePixelRatio(), 2.0);

@@ -1,6 +1,7 @@
 #include "resources/images.h"
 
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -19,6 +20,24 @@ QPixmap render(const QString &name, int size)
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
+
+// An icon drawn from an SVG file at whatever size it is asked for, and only
+// then: nothing is drawn until a window system wants the icon, and no
+// icon-engine plugin has to be found and loaded for it.
+class SvgIcon : public QIconEngine
+{
+public:
+    explicit SvgIcon(const QString &file) : m_file(file) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        QSvgRenderer(m_file).render(painter, rect);
+    }
+    QIconEngine *clone() const override { return new SvgIcon(m_file); }
+
+private:
+    QString m_file;
+};
 
 // A 32 x 32 pointer whose hot spot stays on the same spot of its picture at any scale.
 QCursor pointer(const QString &name, QPoint hotSpot)
@@ -41,8 +60,7 @@ QPoint cursorHotSpot(QPoint logical, qreal ratio, const QString &platformName)
 
 QIcon windowIcon()
 {
-    // Qt's SVG icon engine draws each size only when it is asked for.
-    return QIcon(QStringLiteral(":/images/icon.svg"));
+    return QIcon(new SvgIcon(QStringLiteral(":/images/icon.svg")));
 }
 
 QCursor handCursor() { return pointer(QStringLiteral("cursor-hand.svg"), QPoint(1, 1)); }

@@ -7,6 +7,7 @@
 #include "window/fonts.h"
 #include "window/label.h"
 #include "window/picturebutton.h"
+#include "window/pointers.h"
 #include "window/surface.h"
 #include "window/tavola.h"
 
@@ -114,9 +115,6 @@ void Tavola::loadDesign()
     surface = new Surface(this);
     surface->setObjectName(QStringLiteral("Tavola"));
     surface->setFixedSize(design::clientWidth, design::clientHeight);
-    surface->setCursor(images::handCursor());
-    // One small square pointer serves the message line and "Nuovo calcolo".
-    const QCursor iconPointer = images::iconCursor();
     setCentralWidget(surface);
 
     const QFont arial48 = makeFont(QStringLiteral("Arial"), 48, true);
@@ -157,7 +155,6 @@ void Tavola::loadDesign()
     lblMessage = makeLabel(surface, "lblMessage", twipsRect(2040, 2880, 6615, 615), QString(),
                            QColor(255, 0, 0), makeFont(QStringLiteral("MS Sans Serif"), 24, true, true));
     centred(lblMessage);
-    lblMessage->setCursor(iconPointer);
 
     // The three counters and their headings.
     Label6 = makeLabel(surface, "Label6", twipsRect(360, 3480, 2565, 495), QStringLiteral("Risposte esatte"),
@@ -204,12 +201,10 @@ void Tavola::loadDesign()
                          QColor(0, 192, 192));
     cmdNext->setPictures(images::nextPicture, images::nextPressedPicture, images::nextDisabledPicture);
     cmdNext->setToolTip(QStringLiteral("Go"));
-    cmdNext->setCursor(iconPointer);
     cmdExit = makeButton(surface, "cmdExit", twipsRect(8520, 5040, 1815, 1095), QStringLiteral("E&xit"),
                          QColor(255, 128, 0));
     cmdExit->setPictures(images::exitPicture, images::exitPicture, images::exitPicture);
     cmdExit->setToolTip(QStringLiteral("Allora ti arrendi?"));
-    cmdExit->setCursor(images::exitCursor());
     // A click, Enter or the space bar on the focused button, or its access key.
     // An access key presses its button 100 ms later. If Enter or a click made the
     // next exercise meanwhile, the button is disabled when that press lands, and
@@ -225,7 +220,6 @@ void Tavola::loadDesign()
                         QColor(0, 255, 255), sans18);
     lblnome = makeLabel(surface, "lblnome", twipsRect(2520, 7200, 5535, 495), QString(),
                         QColor(0, 255, 255), sans18);
-    lblnome->setCursor(images::nameCursor());
     Label13 = makeLabel(surface, "Label13", twipsRect(8280, 7200, 1455, 435), QStringLiteral("con punti"),
                         QColor(0, 255, 255), sans18);
     Label13->setAutoSize(true);
@@ -304,6 +298,13 @@ void Tavola::loadDesign()
     sei = crit->addAction(QStringLiteral("Un numero è divisibile per 6 se è divisibile sia per 2 che per 3. Es. 912 Sì  poiché è divisibile sia per 2 che per 3"));
     sei->setObjectName(QStringLiteral("sei"));
     setMenuBar(bar);
+
+    // Each pointer is drawn the first time the mouse comes over its control.
+    setPointerOnEnter(surface, images::handCursor);
+    setPointerOnEnter(lblMessage, images::iconCursor);
+    setPointerOnEnter(cmdNext, images::iconCursor);
+    setPointerOnEnter(cmdExit, images::exitCursor);
+    setPointerOnEnter(lblnome, images::nameCursor);
 
     // Keys of the window's controls pass through the window first (Enter routing, answer entry).
     for (QWidget *child : surface->findChildren<QWidget *>())

@@ -5,6 +5,8 @@
 #include "window/surface.h"
 #include "window/tavola.h"
 
+#include <QCoreApplication>
+#include <QEnterEvent>
 #include <QLineEdit>
 
 // How a test sees a window: its controls by their object names, their design
@@ -24,6 +26,14 @@ inline QLineEdit *box(const QObject &window, const QString &name) { return named
 inline Label *label(const QObject &window, const QString &name) { return named<Label>(window, name); }
 inline PictureButton *button(const QObject &window, const QString &name) { return named<PictureButton>(window, name); }
 inline Surface *surface(const QObject &window) { return named<Surface>(window, QStringLiteral("Tavola")); }
+
+// The pointer of a control as the pupil sees it: each is drawn once the mouse comes over its control.
+inline QCursor pointerOver(QWidget *control)
+{
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QCoreApplication::sendEvent(control, &enter);
+    return control->cursor();
+}
 
 // The three counters as the pupil reads them: right, wrong and total answers.
 inline QString scores(const QObject &window)
