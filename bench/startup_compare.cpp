@@ -1,11 +1,18 @@
-// Starts the game and a yardstick alternately (A B A B ...) and prints the
-// median wall time, CPU time and peak memory of each, from the start of the
-// process to the end of its first paint (each program reports that moment
-// itself, see firstpaint.h), and the medians of the ratios of each pair. A
-// last row gives the CPU time of the whole process, its exit included.
+// Starts the game and a yardstick alternately and prints the median wall time,
+// CPU time and peak memory of each, from the start of the process to the end
+// of its first paint (each program reports that moment itself, see
+// firstpaint.h), and the medians of the ratios of each pair. A last row gives
+// the CPU time of the whole process, its exit included.
+//
+// Both programs of a pair run on the same processor, and the pairs take the
+// processors in turn, each order (A B, B A) as often as the other: processors
+// of a virtual machine need not be equally fast (one of this machine's two ran
+// start-up 40 % slower than the other), and the scheduler would otherwise
+// often put the two programs of a pair on different ones.
 //
 //   startup_compare GAME YARDSTICK [RUNS [TARGET]]
 
+#include <sched.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,7 +46,23 @@ long long monotonicNanoseconds()
     std::exit(1);
 }
 
-Run runOnce(const char *program)
+// The processors this process may run on.
+std::vector<int> usableProcessors()
+{
+    cpu_set_t set;
+    std::vector<int> processors;
+    if (sched_getaffinity(0, sizeof set, &set) == 0) {
+        for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+            if (CPU_ISSET(cpu, &set))
+                processors.push_back(cpu);
+        }
+    }
+    if (processors.empty())
+        processors.push_back(-1);   // anywhere
+    return processors;
+}
+
+Run runOnce(const char *program, int processor)
 {
     int report[2];
     if (pipe(report) != 0)
@@ -48,6 +71,12 @@ Run runOnce(const char *program)
     const pid_t child = fork();
     if (child == 0) {
         close(report[0]);
+        if (processor >= 0) {
+            cpu_set_t one;
+            CPU_ZERO(&one);
+            CPU_SET(processor, &one);
+            sched_setaffinity(0, sizeof one, &one);
+        }
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         setenv("QUORVEL_STARTUP_REPORT", std::to_string(report[1]).c_str(), 1);
         // Qt's start-up notes would drown the table.
@@ -92,15 +121,25 @@ int main(int argc, char *argv[])
         return 2;
     }
     const int runs = argc > 3 ? std::atoi(argv[3]) : 21;
-    for (int i = 0; i < 3; ++i) {   // warm the caches of both
-        runOnce(argv[1]);
-        runOnce(argv[2]);
+    const std::vector<int> processors = usableProcessors();
+    const int count = int(processors.size());
+    for (int processor : processors) {   // warm the caches of both
+        runOnce(argv[1], processor);
+        runOnce(argv[2], processor);
     }
     enum { Wall, Cpu, Peak, WholeCpu, Measures };
     std::vector<double> value[2][Measures], ratio[Measures];
     for (int i = 0; i < runs; ++i) {
-        const Run game = runOnce(argv[1]);
-        const Run other = runOnce(argv[2]);
+        const int processor = processors[i % count];
+        const bool gameFirst = (i / count) % 2 == 0;
+        Run game, other;
+        if (gameFirst) {
+            game = runOnce(argv[1], processor);
+            other = runOnce(argv[2], processor);
+        } else {
+            other = runOnce(argv[2], processor);
+            game = runOnce(argv[1], processor);
+        }
         const Run *pair[2] = {&game, &other};
         for (int k = 0; k < 2; ++k) {
             value[k][Wall].push_back(pair[k]->wallMs);
