@@ -175,6 +175,8 @@ private slots:
     void hugeBinaryFilesStartAndCount();
     void failures_data();
     void failures();
+    void startReadsWithoutTheLockOnlyWhenQuiet_data();
+    void startReadsWithoutTheLockOnlyWhenQuiet();
     void busyLockStoresNothing();
     void emptyLockLeftByACrashIsCleared();
     void realRecordDirectory();
@@ -545,6 +547,39 @@ void TestRecords::failures()
     QCOMPARE(snapshot(score), scoreBefore);
     QCOMPARE(snapshot(name), nameBefore);
     QVERIFY(!QFile::exists(records::scoreFileName));   // never in the root directory
+}
+
+void TestRecords::startReadsWithoutTheLockOnlyWhenQuiet_data()
+{
+    QTest::addColumn<QString>("extra");   // a file put in the folder beside the pair; empty: none
+    QTest::addColumn<bool>("quiet");
+
+    QTest::newRow("in order") << QString() << true;
+    QTest::newRow("another copy holds the lock") << records::lockFileName.mid(1) << false;
+    QTest::newRow("a store left its intent") << records::intentFileName.mid(1) << false;
+    QTest::newRow("a store left a temporary file") << QStringLiteral("quorvrec1.txt.AbC123") << false;
+    QTest::newRow("a look-alike is no leftover") << QStringLiteral("quorvrec1.txt.AbC12") << true;
+}
+
+// Start-up reads the pair without writing a lock file only in a quiet folder,
+// and a store's replacing a file shows in the pair's version.
+void TestRecords::startReadsWithoutTheLockOnlyWhenQuiet()
+{
+    QFETCH(QString, extra);
+    QFETCH(bool, quiet);
+    FakePlatform p;
+    putBytes(scorePath(p), "5\r\n");
+    QVERIFY(!records::quietPairVersion(p.recordDir));   // the name file is missing
+    putBytes(namePath(p), "Old\r\n");
+    if (!extra.isEmpty())
+        putBytes(p.recordDir + extra, "");
+    const auto before = records::quietPairVersion(p.recordDir);
+    QCOMPARE(bool(before), quiet);
+    if (!quiet)
+        return;
+    QCOMPARE(records::pairVersion(p.recordDir), before);
+    QVERIFY(!records::writeRecordFiles(p.recordDir, QStringLiteral("5"), QStringLiteral("Old")));
+    QVERIFY(records::pairVersion(p.recordDir) != before);
 }
 
 void TestRecords::busyLockStoresNothing()

@@ -177,16 +177,24 @@ std::optional<Failure> writeRecordFiles(const QString &dir, const QString &score
     return replacePair(dir, {*scoreLine, *nameLine}, true);
 }
 
+QStringList storeLeftovers(const QString &dir)
+{
+    QStringList leftovers;
+    for (const QString &entry : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort)) {
+        if (isTemporaryOf(entry, scoreFileName) || isTemporaryOf(entry, nameFileName)
+            || isTemporaryOf(entry, intentFileName))
+            leftovers.append(entry);
+    }
+    return leftovers;
+}
+
 std::optional<Failure> finishInterruptedStore(const QString &dir)
 {
     // All writing happens under the lock, so the temporary files of the record
     // files and of the intent file that are here now belong to a copy that died.
-    QDir folder(dir);
-    for (const QString &entry : folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort)) {
-        if (isTemporaryOf(entry, scoreFileName) || isTemporaryOf(entry, nameFileName)
-            || isTemporaryOf(entry, intentFileName))
-            QFile::remove(folder.filePath(entry));
-    }
+    const QDir folder(dir);
+    for (const QString &leftover : storeLeftovers(dir))
+        QFile::remove(folder.filePath(leftover));
 
     const QString intentPath = dir + intentFileName;
     if (!isRegularFile(intentPath))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -53,6 +54,10 @@ FileText readWholeFile(const QString &path, qint64 limit = readLimit);
 // finishInterruptedStore. Call it holding the record lock.
 std::optional<Failure> writeRecordFiles(const QString &dir, const QString &scoreText,
                                         const QString &nameText);
+
+// The names of the temporary files of the record files and of the intent file
+// in the folder: left by a copy that died while storing, as no store is running.
+QStringList storeLeftovers(const QString &dir);
 
 // Puts the record folder in order after a copy of the game that died while
 // storing: removes its temporary files, then completes the pair from the intent

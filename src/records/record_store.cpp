@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <sys/stat.h>
+
 namespace records {
 
 namespace {
@@ -27,7 +29,45 @@ QString lockReason(const QLockFile &lock)
     }
 }
 
+std::optional<FileVersion> fileVersion(const QString &path)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return FileVersion{quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
+                       status.st_mtim.tv_sec * 1000000000LL + status.st_mtim.tv_nsec,
+                       status.st_ctim.tv_sec * 1000000000LL + status.st_ctim.tv_nsec};
+}
+
+// Whether anything, even a broken link, is at the path.
+bool present(const QString &path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+}
+
 } // namespace
+
+std::optional<PairVersion> pairVersion(const QString &dir)
+{
+    if (dir.isEmpty())
+        return std::nullopt;
+    const auto score = fileVersion(dir + scoreFileName);
+    const auto name = fileVersion(dir + nameFileName);
+    if (!score || !name)
+        return std::nullopt;
+    return PairVersion{*score, *name};
+}
+
+std::optional<PairVersion> quietPairVersion(const QString &dir)
+{
+    // The versions come first: a store caught between its two renames after
+    // them still has its intent file in place here.
+    const auto versions = pairVersion(dir);
+    if (!versions || present(dir + lockFileName) || present(dir + intentFileName) || !storeLeftovers(dir).isEmpty())
+        return std::nullopt;
+    return versions;
+}
 
 double recordScore(const QString &caption)
 {

@@ -5,6 +5,7 @@
 #include <QLockFile>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace records {
@@ -33,6 +34,29 @@ private:
     QLockFile m_lock;
     std::optional<Failure> m_failure;
 };
+
+// Tells one file at a path from another: every change a store makes to a
+// record file replaces it by a rename, which brings another inode and times.
+struct FileVersion {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+    bool operator==(const FileVersion &) const = default;
+};
+using PairVersion = std::array<FileVersion, 2>;   // the score file's, the name file's
+
+// The versions of the two record files, when both are regular files.
+std::optional<PairVersion> pairVersion(const QString &dir);
+
+// The versions of the two record files when, besides, no copy of the game holds
+// the record lock and the folder needs no putting in order (no intent file, no
+// temporary files): the usual start. A pair read after this is whole if
+// pairVersion() is still the same after the reading: a store replaces the two
+// files one after the other while its intent file is there, and any file
+// replaced between the two readings shows in its version.
+std::optional<PairVersion> quietPairVersion(const QString &dir);
 
 struct StoreResult {
     bool stored = false;

@@ -56,6 +56,22 @@ QString Tavola::Leggifiletxt(const QString &nomefile)
 
 void Tavola::loadRecord()
 {
+    const QString scorePath = dirSistema + records::scoreFileName;
+    const QString namePath = dirSistema + records::nameFileName;
+    // Usually the folder is in order and no other copy of the game is at work
+    // in it: the record is then read as it stands, without the lock, whose file
+    // would be written and synced to disk at every start. Should a store have
+    // replaced a file meanwhile, the record is read again under the lock.
+    if (const auto before = records::quietPairVersion(dirSistema)) {
+        const QString score = Leggifiletxt(scorePath);
+        const QString name = Leggifiletxt(namePath);
+        if (records::pairVersion(dirSistema) == before) {
+            lblpunti->setText(score);
+            lblnome->setText(name);
+            return;
+        }
+    }
+
     // Held while the record is read, so that a copy storing one meanwhile cannot
     // show its new score with the old name; a store left half done by a copy that
     // died is finished first. A folder that cannot be locked (read-only, say) is
@@ -72,8 +88,6 @@ void Tavola::loadRecord()
             report(platform(), *failure);
         return !failure;
     };
-    const QString scorePath = dirSistema + records::scoreFileName;
-    const QString namePath = dirSistema + records::nameFileName;
     const bool scoreExists = createFile(scorePath);
     const bool nameExists = createFile(namePath);
     lblpunti->setText(scoreExists ? Leggifiletxt(scorePath) : QString());
