@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <memory>
+
 namespace {
 
 // Renders a picture at `size` logical pixels, sharp on the screen's scale.
@@ -31,12 +33,16 @@ public:
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
     {
-        QSvgRenderer(m_file).render(painter, rect);
+        // A window system asks for several sizes at once: the file is read once.
+        if (!m_renderer)
+            m_renderer = std::make_shared<QSvgRenderer>(m_file);
+        m_renderer->render(painter, rect);
     }
-    QIconEngine *clone() const override { return new SvgIcon(m_file); }
+    QIconEngine *clone() const override { return new SvgIcon(*this); }
 
 private:
     QString m_file;
+    std::shared_ptr<QSvgRenderer> m_renderer;
 };
 
 // A 32 x 32 pointer whose hot spot stays on the same spot of its picture at any scale.
