@@ -29,21 +29,23 @@ QString lockReason(const QLockFile &lock)
     }
 }
 
-std::optional<FileVersion> fileVersion(const QString &path)
+// What is at the path itself, a link not followed; nothing when nothing is there.
+std::optional<struct stat> entryAt(const QString &path)
 {
     struct stat status {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
         return std::nullopt;
-    return FileVersion{quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
-                       status.st_mtim.tv_sec * 1000000000LL + status.st_mtim.tv_nsec,
-                       status.st_ctim.tv_sec * 1000000000LL + status.st_ctim.tv_nsec};
+    return status;
 }
 
-// Whether anything, even a broken link, is at the path.
-bool present(const QString &path)
+std::optional<FileVersion> fileVersion(const QString &path)
 {
-    struct stat status {};
-    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+    const auto status = entryAt(path);
+    if (!status || !S_ISREG(status->st_mode))
+        return std::nullopt;
+    return FileVersion{quint64(status->st_dev), quint64(status->st_ino), qint64(status->st_size),
+                       status->st_mtim.tv_sec * 1000000000LL + status->st_mtim.tv_nsec,
+                       status->st_ctim.tv_sec * 1000000000LL + status->st_ctim.tv_nsec};
 }
 
 } // namespace
@@ -64,7 +66,7 @@ std::optional<PairVersion> quietPairVersion(const QString &dir)
     // The versions come first: a store caught between its two renames after
     // them still has its intent file in place here.
     const auto versions = pairVersion(dir);
-    if (!versions || present(dir + lockFileName) || present(dir + intentFileName) || !storeLeftovers(dir).isEmpty())
+    if (!versions || entryAt(dir + lockFileName) || entryAt(dir + intentFileName) || !storeLeftovers(dir).isEmpty())
         return std::nullopt;
     return versions;
 }
