@@ -12,7 +12,7 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QSvgRenderer>
+#include <QPicture>
 #include <QWidget>
 
 namespace {
@@ -95,9 +95,9 @@ protected:
 
         // The two buttons: the new-exercise one disabled, as after every new exercise.
         const QFont caption = face("Liberation Sans", 8.25, true);
-        button(p, QRect(304, 344, 121, 73), QColor(0, 192, 192), QStringLiteral(":/images/next-disabled.svg"),
+        button(p, QRect(304, 344, 121, 73), QColor(0, 192, 192), QStringLiteral(":/images/next-disabled.pic"),
                caption, QStringLiteral("&Nuovo calcolo"), false);
-        button(p, QRect(568, 336, 121, 73), QColor(255, 128, 0), QStringLiteral(":/images/exit.svg"),
+        button(p, QRect(568, 336, 121, 73), QColor(255, 128, 0), QStringLiteral(":/images/exit.pic"),
                caption, QStringLiteral("E&xit"), true);
 
         // The record line, with no record yet.
@@ -153,7 +153,9 @@ private:
         p.setBrush(Qt::NoBrush);
         const QFontMetrics metrics(font);
         const int top = place.top() + (place.height() - 32 - 2 - metrics.height()) / 2;
-        QSvgRenderer(picture).render(&p, QRectF(place.left() + (place.width() - 32) / 2, top, 32, 32));
+        QPicture drawing;
+        drawing.load(picture);
+        p.drawPicture(place.left() + (place.width() - 32) / 2, top, drawing);
         p.setFont(font);
         p.setPen(palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
         p.drawText(QRect(place.left(), top + 34, place.width(), metrics.height()),

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMultiMap>
 #include <QPainter>
+#include <QPicture>
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -98,6 +99,8 @@ private slots:
     void installedFiles();
     void icons_data();
     void icons();
+    void picturesAreTheirDrawings_data();
+    void picturesAreTheirDrawings();
     void desktopEntryPassesTheValidator();
     void desktopEntry_data();
     void desktopEntry();
@@ -189,6 +192,47 @@ void TestInstall::icons()
     QVERIFY2(near(at(8, 8), QColor(255, 0, 0)), qPrintable(at(8, 8).name()));
     QVERIFY2(near(at(8, 23), QColor(0, 128, 0)), qPrintable(at(8, 23).name()));
     QCOMPARE(at(16, 31).alpha(), 255);
+}
+
+void TestInstall::picturesAreTheirDrawings_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : QStringLiteral(QUORVEL_PICTURES).split(QLatin1Char(',')))
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+// The game draws the painter commands recorded from each SVG drawing: after a
+// drawing changes, `make pictures` records it again.
+void TestInstall::picturesAreTheirDrawings()
+{
+    QFETCH(QString, name);
+    const QString resources = QStringLiteral(QUORVEL_SOURCE_DIR "/src/resources/");
+    QSvgRenderer svg(resources + name + QStringLiteral(".svg"));
+    QPicture picture;
+    QVERIFY(svg.isValid() && picture.load(resources + QStringLiteral("pictures/") + name + QStringLiteral(".pic")));
+
+    for (int size : {32, 64}) {
+        QImage drawn(size, size, QImage::Format_ARGB32_Premultiplied);
+        QImage replayed = drawn;
+        drawn.fill(Qt::transparent);
+        replayed.fill(Qt::transparent);
+        QPainter svgPainter(&drawn);
+        svg.render(&svgPainter);
+        svgPainter.end();
+        QPainter painter(&replayed);
+        painter.scale(size / 32.0, size / 32.0);
+        painter.drawPicture(0, 0, picture);
+        painter.end();
+        // The two ways round a rectangle's edge may differ by one level of 255.
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const QRgb a = drawn.pixel(x, y), b = replayed.pixel(x, y);
+                const int most = std::max({qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
+                                           qAbs(qBlue(a) - qBlue(b)), qAbs(qAlpha(a) - qAlpha(b))});
+                QVERIFY2(most <= 1, qPrintable(QStringLiteral("%1 px, at %2,%3").arg(size).arg(x).arg(y)));
+            }
+        }
+    }
 }
 
 void TestInstall::desktopEntryPassesTheValidator()
