@@ -85,8 +85,9 @@ QString QtPlatform::recordDirectory(QString *error)
     }
     const QString dir = base + QStringLiteral("/quorvel");
     // std::filesystem, unlike QDir::mkpath, tells why the directory cannot be made.
+    // The path goes as UTF-16, which Windows takes as it is and Debian as UTF-8.
     std::error_code failure;
-    std::filesystem::create_directories(QFile::encodeName(dir).toStdString(), failure);
+    std::filesystem::create_directories(std::filesystem::path(dir.toStdU16String()), failure);
     if (failure || !QFileInfo(dir).isDir()) {
         const QString reason = failure ? QString::fromLocal8Bit(failure.message())
                                        : QStringLiteral("non è una cartella");

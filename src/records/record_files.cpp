@@ -1,56 +1,25 @@
 #include "records/record_files.h"
+#include "records/code_page.h"
+#include "records/file_system.h"
 #include "records/record_text.h"
 
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <array>
-#include <cerrno>
-#include <cstring>
 
 namespace records {
 
 namespace {
 
 const QString notAFile = QStringLiteral("non è un file normale");
-const QString noCodePage = QStringLiteral("questa versione di Qt non sa convertire la codifica %1 (manca ICU)")
-                               .arg(QLatin1String(codePage));
+const QString noCodePage = missingCodePageReason(codePage);
 
 bool isRegularFile(const QString &path)
 {
     return QFileInfo(path).isFile();
-}
-
-// Writes the whole line and pushes it to the disk, without replacing the file yet.
-bool writeAndSync(QSaveFile &file, const QByteArray &bytes, QString *reason)
-{
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        *reason = file.errorString();
-        return false;
-    }
-    if (::fsync(file.handle()) != 0) {
-        *reason = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
-    return true;
-}
-
-// Makes the folder's latest renames last through a power cut: syncing a file
-// keeps its bytes, not its name. Best effort, as QSaveFile's own sync: some file
-// systems cannot sync a folder, and the names are in place already.
-void syncFolder(const QString &dir)
-{
-    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 // Whether `entry` is one of QSaveFile's temporary files for the file `fileName`
@@ -100,21 +69,19 @@ std::optional<RecordLines> readIntent(const QString &path)
 // the intent file is there already.
 std::optional<Failure> replacePair(const QString &dir, const RecordLines &lines, bool writeIntent)
 {
-    QSaveFile scoreFile(dir + scoreFileName);
-    QSaveFile nameFile(dir + nameFileName);
+    ReplacementFile scoreFile(dir + scoreFileName);
+    ReplacementFile nameFile(dir + nameFileName);
     const std::array writes{std::pair{&scoreFile, lines.score}, std::pair{&nameFile, lines.name}};
     for (const auto &[file, bytes] : writes) {
-        QString reason;
-        if (!writeAndSync(*file, bytes, &reason))
-            return Failure{Failure::Write, file->fileName(), reason};
+        if (!file->write(bytes))
+            return Failure{Failure::Write, file->fileName(), file->errorString()};
     }
 
     const QString intentPath = dir + intentFileName;
     if (writeIntent) {
-        QSaveFile intent(intentPath);
-        QString reason;
-        if (!writeAndSync(intent, intentBytes(lines), &reason))
-            return Failure{Failure::Write, intentPath, reason};
+        ReplacementFile intent(intentPath);
+        if (!intent.write(intentBytes(lines)))
+            return Failure{Failure::Write, intentPath, intent.errorString()};
         if (!intent.commit())
             return Failure{Failure::Write, intentPath, intent.errorString()};
         // The intent's name must be on disk before either file is replaced.

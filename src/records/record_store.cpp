@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 
-#include <sys/stat.h>
-
 namespace records {
 
 namespace {
@@ -29,23 +27,12 @@ QString lockReason(const QLockFile &lock)
     }
 }
 
-// What is at the path itself, a link not followed; nothing when nothing is there.
-std::optional<struct stat> entryAt(const QString &path)
-{
-    struct stat status {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
-        return std::nullopt;
-    return status;
-}
-
 std::optional<FileVersion> fileVersion(const QString &path)
 {
-    const auto status = entryAt(path);
-    if (!status || !S_ISREG(status->st_mode))
+    const auto entry = entryAt(path);
+    if (!entry || !entry->regularFile)
         return std::nullopt;
-    return FileVersion{quint64(status->st_dev), quint64(status->st_ino), qint64(status->st_size),
-                       status->st_mtim.tv_sec * 1000000000LL + status->st_mtim.tv_nsec,
-                       status->st_ctim.tv_sec * 1000000000LL + status->st_ctim.tv_nsec};
+    return entry->version;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/file_system.h"
 #include "records/record_files.h"
 
 #include <QLockFile>
@@ -35,16 +36,6 @@ private:
     std::optional<Failure> m_failure;
 };
 
-// Tells one file at a path from another: every change a store makes to a
-// record file replaces it by a rename, which brings another inode and times.
-struct FileVersion {
-    quint64 device = 0;
-    quint64 inode = 0;
-    qint64 size = 0;
-    qint64 modifiedNs = 0;
-    qint64 changedNs = 0;
-    bool operator==(const FileVersion &) const = default;
-};
 using PairVersion = std::array<FileVersion, 2>;   // the score file's, the name file's
 
 // The versions of the two record files, when both are regular files.

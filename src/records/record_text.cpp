@@ -1,23 +1,14 @@
 #include "records/record_text.h"
-
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "records/code_page.h"
 
 namespace records {
-
-namespace {
-
-// What the converter puts in place of a character the code page lacks.
-constexpr char converterSubstitute = '\x1a';
-
-} // namespace
 
 std::optional<QByteArray> encodeRecordLine(const QString &text, const char *encoding)
 {
     // Character by character, so that a character the code page cannot hold
-    // becomes "?" (as the code page's own conversion writes it) rather than the
-    // converter's control byte 0x1A.
-    QStringEncoder encoder(encoding, QStringConverter::Flag::Stateless);
+    // becomes "?" (as the code page's own conversion writes it) rather than
+    // whatever the converter puts in its place.
+    CodePageEncoder encoder(encoding);
     if (!encoder.isValid())
         return std::nullopt;
     QByteArray bytes;
@@ -27,10 +18,7 @@ std::optional<QByteArray> encodeRecordLine(const QString &text, const char *enco
                           && text.at(i + 1).isLowSurrogate();
         const QStringView character = QStringView(text).mid(i, pair ? 2 : 1);
         i += character.size();
-        const QByteArray encoded = encoder.encode(character);
-        const bool held = encoded.size() == 1
-                          && (encoded.front() != converterSubstitute || character.front() == QChar(0x1a));
-        bytes += held ? encoded.front() : '?';
+        bytes += encoder.byteOf(character).value_or('?');
     }
     bytes += "\r\n";
     return bytes;
@@ -43,10 +31,7 @@ std::optional<QString> decodeRecordText(const QByteArray &bytes, const char *enc
     if (bytes.isEmpty())
         return QString();
     // Every one of the 256 bytes has a character in this code page.
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
-    if (!decoder.isValid())
-        return std::nullopt;
-    return QString(decoder.decode(bytes));
+    return decodeCodePage(bytes, encoding);
 }
 
 } // namespace records

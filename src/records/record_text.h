@@ -7,18 +7,18 @@
 
 namespace records {
 
-// The Western 8-bit code page of the record files. Qt 6 converts it only
-// through ICU: a Qt built without ICU has no converter for it.
+// The Western 8-bit code page of the record files, converted by the system's
+// own converter (records/code_page.h).
 inline constexpr char codePage[] = "windows-1252";
 
 // A record file holds one line in the code page: the text, one byte per
 // character, then CR LF. Other copies of the game read these exact bytes.
-// Nothing when this Qt cannot convert to `encoding`: a record is then not
+// Nothing when the system cannot convert to `encoding`: a record is then not
 // written at all, rather than as a line of "?".
 std::optional<QByteArray> encodeRecordLine(const QString &text, const char *encoding = codePage);
 
 // The characters of a record file's bytes, every byte kept (line end included).
-// Nothing when this Qt cannot convert from `encoding`, rather than empty text.
+// Nothing when the system cannot convert from `encoding`, rather than empty text.
 std::optional<QString> decodeRecordText(const QByteArray &bytes, const char *encoding = codePage);
 
 } // namespace records

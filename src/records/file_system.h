@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <memory>
+#include <optional>
+
+// The few file system calls of the record store that differ between systems:
+// file_system_posix.cpp on Debian, file_system_windows.cpp on Windows.
+namespace records {
+
+// Tells one file at a path from another: every change a store makes to a
+// record file replaces it by a rename, which brings another file number and times.
+struct FileVersion {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+    bool operator==(const FileVersion &) const = default;
+};
+
+// What is at a path itself, a link not followed.
+struct Entry {
+    bool regularFile = false;
+    FileVersion version;
+};
+
+// Nothing when nothing is at the path.
+std::optional<Entry> entryAt(const QString &path);
+
+// A file's new content, written beside it and pushed to the disk, that then
+// takes the file's place in one step. Dropped when it is not committed.
+class ReplacementFile
+{
+public:
+    explicit ReplacementFile(const QString &path);
+    ~ReplacementFile();
+    ReplacementFile(const ReplacementFile &) = delete;
+    ReplacementFile &operator=(const ReplacementFile &) = delete;
+
+    // Writes the whole new content and syncs it to the disk.
+    bool write(const QByteArray &bytes);
+    // Replaces the file with the new content. Where another program may hold
+    // the file open for a moment (a virus scanner on Windows), it tries again
+    // for about a second before it gives up.
+    bool commit();
+
+    QString fileName() const { return m_path; }
+    QString errorString() const { return m_error; }
+
+private:
+    struct Native;
+    QString m_path;
+    QString m_error;
+    std::unique_ptr<Native> m_native;
+};
+
+// Makes the folder's latest renames last through a power cut, where the system
+// needs telling. Best effort: the names are in place already.
+void syncFolder(const QString &dir);
+
+} // namespace records

@@ -1,0 +1,69 @@
+#include "records/file_system.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace records {
+
+std::optional<Entry> entryAt(const QString &path)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return Entry{S_ISREG(status.st_mode),
+                 {quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
+                  status.st_mtim.tv_sec * 1000000000LL + status.st_mtim.tv_nsec,
+                  status.st_ctim.tv_sec * 1000000000LL + status.st_ctim.tv_nsec}};
+}
+
+// QSaveFile writes a temporary file beside the file and renames it over the
+// file on commit; a rename here never waits for another program.
+struct ReplacementFile::Native {
+    explicit Native(const QString &path) : file(path) {}
+    QSaveFile file;
+};
+
+ReplacementFile::ReplacementFile(const QString &path) : m_path(path), m_native(std::make_unique<Native>(path)) {}
+
+ReplacementFile::~ReplacementFile() = default;
+
+bool ReplacementFile::write(const QByteArray &bytes)
+{
+    QSaveFile &file = m_native->file;
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+        m_error = file.errorString();
+        return false;
+    }
+    if (::fsync(file.handle()) != 0) {
+        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+bool ReplacementFile::commit()
+{
+    if (m_native->file.commit())
+        return true;
+    m_error = m_native->file.errorString();
+    return false;
+}
+
+void syncFolder(const QString &dir)
+{
+    // Syncing a file keeps its bytes, not its name.
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace records
