@@ -4,7 +4,8 @@ JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 # CI (CI=true) turns every compiler warning into an error.
 WERROR ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build run test test-quick test-sanitize soak package bench fuzz clean
+.PHONY: all deps configure build run test test-quick test-sanitize soak package bench fuzz clean \
+	windows test-windows pictures
 
 all: build
 
@@ -48,6 +49,26 @@ test-sanitize: deps
 	cmake --build build-sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
 
+# The game for 64-bit Windows in build-windows/: Quorvel.exe, its installer and
+# its zip. Qt for Windows is built from Debian's Qt sources the first time
+# (scripts/windows-qt) and kept in /var/cache/quorvel-windows-qt/; the icon
+# comes from the Linux build.
+windows: build
+	./scripts/install-deps windows
+	QUORVEL_WINDOWS_QT=$$(./scripts/windows-qt) && export QUORVEL_WINDOWS_QT && \
+		cmake --preset windows -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR) && \
+		cmake --build build-windows -j $(JOBS)
+
+# The whole suite for Windows under Wine, in a Wine prefix made afresh.
+test-windows: windows
+	./scripts/wine-test-prefix
+	ctest --preset windows -j $(JOBS); status=$$?; \
+		WINEPREFIX=$(CURDIR)/build-windows/wine-prefix wineserver -k; exit $$status
+
+# Records the game's pictures again from their SVG drawings, after one changed.
+pictures: build
+	cmake --build build --target pictures
+
 # Benchmarks, in a release build of their own; never part of the tests.
 bench:
 	./scripts/install-deps bench
@@ -61,4 +82,4 @@ fuzz:
 	./fuzz/run all $(FUZZ_SECONDS)
 
 clean:
-	rm -rf build build-bench build-sanitize build-fuzz
+	rm -rf build build-bench build-sanitize build-fuzz build-windows

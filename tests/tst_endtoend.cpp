@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -94,15 +95,22 @@ private:
 
 void TestEndToEnd::initTestCase()
 {
-    // A data folder of this test's own, where the real platform keeps the record.
+    // A data folder of this test's own, where the real platform keeps the
+    // record. Windows has no XDG_DATA_HOME: there Qt's test mode keeps the
+    // user's own record out of reach, and the folder starts empty.
     QVERIFY(m_home.isValid());
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path()));
+#ifdef Q_OS_WIN
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(QtPlatform().recordDirectory(nullptr)).removeRecursively();
+#endif
     QVERIFY(platform::installQtItalian());
 }
 
 void TestEndToEnd::wholeMatch()
 {
-    const QString dir = m_home.path() + QStringLiteral("/quorvel/");
+    const QString dir = QtPlatform().recordDirectory(nullptr);
+    QVERIFY(!dir.isEmpty());
     const QString welcome = QStringLiteral("Quorvel:  Anna vediamo se sei un vero campione a Quorvel ");
     int expectedScore = 1;
     {

@@ -11,7 +11,12 @@
 #include <QTest>
 #include <QTimer>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <unistd.h>
+#endif
 
 #if defined(__SANITIZE_ADDRESS__)
 #define QUORVEL_ASAN 1
@@ -55,14 +60,21 @@ struct Match : StartedMatch<ForgetfulPlatform> {
     }
 };
 
-// Resident memory of this process, in kilobytes.
+// Resident memory of this process (its working set on Windows), in kilobytes.
 long residentKilobytes()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters{};
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return -1;
+    return long(counters.WorkingSetSize / 1024);
+#else
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
         return -1;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : -1;
+#endif
 }
 
 // What the event loop does now and then: paints, queued calls, deferred deletes.

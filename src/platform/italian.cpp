@@ -9,9 +9,13 @@ namespace platform {
 
 bool installQtItalian()
 {
+    // Debian's Qt keeps its translations in its own folder; the game for
+    // Windows carries the one it needs in its resources.
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    const auto load = [translator](const QString &folder) {
+        return translator->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"), folder);
+    };
+    if (!load(QLibraryInfo::path(QLibraryInfo::TranslationsPath)) && !load(QStringLiteral(":/translations"))) {
         delete translator;
         return false;
     }

@@ -89,6 +89,13 @@ ReplacementFile::~ReplacementFile()
 
 bool ReplacementFile::write(const QByteArray &bytes)
 {
+    // A folder in the file's place is refused before anything is written, as
+    // QSaveFile refuses it, so that a store fails before it replaces a file.
+    const DWORD attributes = GetFileAttributesW(native(m_path).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        m_error = systemError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     const QString temporary = temporaryName(m_path);
     const HANDLE handle = CreateFileW(native(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
