@@ -35,7 +35,12 @@ soak: build
 		QT_QPA_PLATFORM=offscreen QUORVEL_STORM_SEED=random tests/tst_storm -silent pupilPressesEverything || exit 1; \
 	done
 
-# A Debian package of the build, in build/.
+# A Debian package of the build, in build/. Its files carry the time of the
+# last commit (SOURCE_DATE_EPOCH), so that the same commit gives the same bytes.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
 package: build
 	./scripts/install-deps package
 	cd build && cpack -G DEB
