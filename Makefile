@@ -4,7 +4,8 @@ JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 # CI (CI=true) turns every compiler warning into an error.
 WERROR ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build run test test-quick test-sanitize soak package bench fuzz clean
+.PHONY: all deps configure build run test test-quick test-sanitize soak package \
+        build-arm64 test-arm64 package-arm64 bench fuzz clean
 
 all: build
 
@@ -45,6 +46,20 @@ package: build
 	./scripts/install-deps package
 	cd build && cpack -G DEB
 
+# The game and its whole suite cross-built for arm64 (the Raspberry Pi) in
+# build-arm64/, with Debian's :arm64 packages; qemu-user runs the tests.
+build-arm64:
+	./scripts/install-deps arm64
+	./scripts/qemu-binfmt
+	cmake --preset arm64 -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR)
+	cmake --build build-arm64 -j $(JOBS)
+
+test-arm64: build-arm64
+	ctest --preset arm64 -j $(JOBS)
+
+package-arm64: build-arm64
+	cd build-arm64 && cpack -G DEB
+
 # The whole suite once more, built with AddressSanitizer and UndefinedBehaviorSanitizer
 # in build-sanitize/. Any report ends its test with a failure. Suppressions
 # may only name system libraries, in tests/sanitizers/lsan.supp.
@@ -66,4 +81,4 @@ fuzz:
 	./fuzz/run all $(FUZZ_SECONDS)
 
 clean:
-	rm -rf build build-bench build-sanitize build-fuzz
+	rm -rf build build-arm64 build-bench build-sanitize build-fuzz
