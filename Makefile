@@ -51,6 +51,8 @@ package: build
 build-arm64:
 	./scripts/install-deps arm64
 	./scripts/qemu-binfmt
+	mkdir -p build-arm64
+	c++ -std=c++20 -O2 -Wall -Wextra -Wpedantic $(if $(CI),-Werror) -o build-arm64/qemu-no-pidfd cmake/qemu-no-pidfd.cpp
 	cmake --preset arm64 -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR)
 	cmake --build build-arm64 -j $(JOBS)
 
