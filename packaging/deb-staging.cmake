@@ -12,11 +12,19 @@ foreach(program IN LISTS programs)
                     COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
-# lintian's overrides, where dh_lintian would put them: they concern the package
-# only. Folders and file get their modes whatever the umask.
+# lintian's overrides, where dh_lintian would put them: they concern the package only.
 set(overrides ${staging}/usr/share/lintian/overrides)
 file(MAKE_DIRECTORY ${overrides})
 file(COPY_FILE ${CPACK_QUORVEL_SOURCE_DIR}/packaging/lintian-overrides ${overrides}/quorvel)
-file(CHMOD ${staging}/usr/share/lintian ${overrides}
-     PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-file(CHMOD ${overrides}/quorvel PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+
+# The modes a package's files have whatever the umask of the build: CPack makes
+# some folders (usr/bin) with the umask's. Folders and programs 755, the rest 644.
+file(GLOB_RECURSE entries LIST_DIRECTORIES true "${staging}/*")
+foreach(entry IN LISTS entries)
+    if(IS_DIRECTORY ${entry} OR entry MATCHES "/usr/bin/[^/]+$")
+        file(CHMOD ${entry} PERMISSIONS
+             OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    else()
+        file(CHMOD ${entry} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+    endif()
+endforeach()
