@@ -42,9 +42,11 @@ SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 ifneq ($(SOURCE_DATE_EPOCH),)
 export SOURCE_DATE_EPOCH
 endif
+# CPack packs under umask 022, as dpkg-buildpackage does: the .deb's own members
+# take their modes from it.
 package: build
 	./scripts/install-deps package
-	cd build && cpack -G DEB
+	cd build && umask 022 && cpack -G DEB
 
 # The game and its whole suite cross-built for arm64 (the Raspberry Pi) in
 # build-arm64/, with Debian's :arm64 packages; qemu-user runs the tests.
@@ -60,7 +62,7 @@ test-arm64: build-arm64
 	ctest --preset arm64 -j $(JOBS)
 
 package-arm64: build-arm64
-	cd build-arm64 && cpack -G DEB
+	cd build-arm64 && umask 022 && cpack -G DEB
 
 # The whole suite once more, built with AddressSanitizer and UndefinedBehaviorSanitizer
 # in build-sanitize/. Any report ends its test with a failure. Suppressions
