@@ -223,13 +223,22 @@ void TestInstall::picturesAreTheirDrawings()
         painter.scale(size / 32.0, size / 32.0);
         painter.drawPicture(0, 0, picture);
         painter.end();
-        // The two ways round a rectangle's edge may differ by one level of 255.
-        for (int y = 0; y < size; ++y) {
-            for (int x = 0; x < size; ++x) {
-                const QRgb a = drawn.pixel(x, y), b = replayed.pixel(x, y);
-                const int most = std::max({qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
-                                           qAbs(qBlue(a) - qBlue(b)), qAbs(qAlpha(a) - qAlpha(b))});
-                QVERIFY2(most <= 1, qPrintable(QStringLiteral("%1 px, at %2,%3").arg(size).arg(x).arg(y)));
+        // Compared in 4 x 4 blocks: the SVG renderer of another Qt version
+        // smooths a rounded edge a little differently from the one that
+        // recorded the picture, while a drawing changed since shifts a whole
+        // edge, which moves a block's average by a quarter or more.
+        for (int y = 0; y < size; y += 4) {
+            for (int x = 0; x < size; x += 4) {
+                int most = 0;
+                for (int shift : {0, 8, 16, 24}) {   // blue, green, red, alpha
+                    int sum = 0;
+                    for (int dy = 0; dy < 4; ++dy)
+                        for (int dx = 0; dx < 4; ++dx)
+                            sum += int((drawn.pixel(x + dx, y + dy) >> shift) & 0xff)
+                                   - int((replayed.pixel(x + dx, y + dy) >> shift) & 0xff);
+                    most = std::max(most, qAbs(sum) / 16);
+                }
+                QVERIFY2(most <= 24, qPrintable(QStringLiteral("%1 px, block at %2,%3: %4").arg(size).arg(x).arg(y).arg(most)));
             }
         }
     }
