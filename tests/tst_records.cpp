@@ -8,6 +8,7 @@
 #include "records/record_files.h"
 #include "records/record_store.h"
 #include "records/record_text.h"
+#include "records/windows_1252.h"
 #include "window/tavola.h"
 
 #include <QDataStream>
@@ -17,6 +18,8 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTest>
 #include <QTimer>
 
@@ -159,6 +162,7 @@ private slots:
     void lineBytes();
     void noConverterNoRecord();
     void everyByteBothWays();
+    void browserTableIsIcus();
     void recordScore_data();
     void recordScore();
     void firstRunCreatesEmptyFiles();
@@ -246,6 +250,30 @@ void TestRecords::everyByteBothWays()
         const QByteArray line = QByteArray(1, char(byte)) + "\r\n";
         QCOMPARE(records::decodeRecordText(line).value(), character + QStringLiteral("\r\n"));
         QCOMPARE(records::encodeRecordLine(character).value(), line);
+    }
+}
+
+void TestRecords::browserTableIsIcus()
+{
+    // The browser's build converts with its own table (there is no ICU there):
+    // every byte and every UTF-16 unit must go as ICU has them.
+    QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
+    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
+    if (!decoder.isValid() || !encoder.isValid())
+        QSKIP("This Qt has no ICU to check the browser's windows-1252 table against");
+    for (int byte = 0; byte < 256; ++byte) {
+        const QString fromIcu = decoder.decode(QByteArray(1, char(byte)));
+        QCOMPARE(QString(QChar(records::windows1252Character(uchar(byte)))), fromIcu);
+    }
+    for (int unit = 0; unit < 0x10000; ++unit) {
+        if (QChar::isSurrogate(char32_t(unit)))
+            continue;   // half a character: the store encodes whole ones
+        const QByteArray fromIcu = encoder.encode(QString(QChar(char16_t(unit))));
+        const bool icuHasIt = fromIcu.size() == 1 && (fromIcu.front() != '\x1a' || unit == 0x1a);
+        const std::optional<unsigned char> byte = records::windows1252Byte(char16_t(unit));
+        QCOMPARE(byte.has_value(), icuHasIt);
+        if (byte)
+            QCOMPARE(char(*byte), fromIcu.front());
     }
 }
 

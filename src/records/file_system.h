@@ -8,7 +8,8 @@
 #include <optional>
 
 // The few file system calls of the record store that differ between systems:
-// file_system_posix.cpp on Debian, file_system_windows.cpp on Windows.
+// file_system_posix.cpp on Debian, file_system_windows.cpp on Windows (with
+// file_system_desktop.cpp for both), file_system_web.cpp in the browser.
 namespace records {
 
 // Tells one file at a path from another: every change a store makes to a
@@ -61,5 +62,27 @@ private:
 // Makes the folder's latest renames last through a power cut, where the system
 // needs telling. Best effort: the names are in place already.
 void syncFolder(const QString &dir);
+
+// Removes a file the store made; false when it was not there or stays.
+bool removeFile(const QString &path);
+
+// Where the folder lives in memory and the record in the browser's storage, the
+// folder held against the game's other pages (tabs) of the same site, and brought
+// up to date from the storage; nothing on a desktop, whose QLockFile guards the
+// folder itself. Held until the object goes.
+class FolderGuard
+{
+public:
+    FolderGuard(const QString &dir, int timeoutMs);
+    ~FolderGuard();
+    FolderGuard(const FolderGuard &) = delete;
+    FolderGuard &operator=(const FolderGuard &) = delete;
+
+    // Why the folder could not be held or brought up to date.
+    const std::optional<QString> &failure() const { return m_failure; }
+
+private:
+    std::optional<QString> m_failure;
+};
 
 } // namespace records

@@ -90,7 +90,7 @@ std::optional<Failure> replacePair(const QString &dir, const RecordLines &lines,
     if (!scoreFile.commit()) {
         // Nothing is replaced yet: the old pair stays the record.
         if (writeIntent)
-            QFile::remove(intentPath);
+            removeFile(intentPath);
         return Failure{Failure::Write, scoreFile.fileName(), scoreFile.errorString()};
     }
     // A failure from here on leaves the intent file, and the next copy to take
@@ -99,7 +99,7 @@ std::optional<Failure> replacePair(const QString &dir, const RecordLines &lines,
         return Failure{Failure::Write, nameFile.fileName(), nameFile.errorString()};
     syncFolder(dir);
     // Should the removal be lost or fail, the intent file only repeats the pair in place.
-    QFile::remove(intentPath);
+    removeFile(intentPath);
     return std::nullopt;
 }
 
@@ -161,14 +161,14 @@ std::optional<Failure> finishInterruptedStore(const QString &dir)
     // files and of the intent file that are here now belong to a copy that died.
     const QDir folder(dir);
     for (const QString &leftover : storeLeftovers(dir))
-        QFile::remove(folder.filePath(leftover));
+        removeFile(folder.filePath(leftover));
 
     const QString intentPath = dir + intentFileName;
     if (!isRegularFile(intentPath))
         return std::nullopt;
     const std::optional<RecordLines> lines = readIntent(intentPath);
     if (!lines) {
-        QFile::remove(intentPath);
+        removeFile(intentPath);
         return std::nullopt;
     }
     return replacePair(dir, *lines, false);

@@ -63,10 +63,15 @@ double recordScore(const QString &caption)
     return numbers::lenientNumber(caption);
 }
 
-RecordLock::RecordLock(const QString &dir, int lockTimeout) : m_lock(dir + lockFileName)
+RecordLock::RecordLock(const QString &dir, int lockTimeout)
+    : m_guard(dir, lockTimeout), m_lock(dir + lockFileName)
 {
     if (dir.isEmpty()) {
         m_failure = Failure{Failure::Directory, QString(), QStringLiteral("non è stata trovata all'avvio del gioco")};
+        return;
+    }
+    if (m_guard.failure()) {
+        m_failure = Failure{Failure::Lock, m_lock.fileName(), *m_guard.failure()};
         return;
     }
     // A copy that died while holding the lock leaves its lock file behind. One

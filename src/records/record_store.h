@@ -32,6 +32,8 @@ public:
     const std::optional<Failure> &failure() const { return m_failure; }
 
 private:
+    // Taken first and let go last: in the browser the lock file is in the page's memory.
+    FolderGuard m_guard;
     QLockFile m_lock;
     std::optional<Failure> m_failure;
 };
