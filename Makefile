@@ -5,7 +5,7 @@ JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR ?= $(if $(CI),ON,OFF)
 
 .PHONY: all deps configure build run test test-quick test-sanitize soak package \
-        build-arm64 test-arm64 package-arm64 windows test-windows pictures bench fuzz clean
+        build-arm64 test-arm64 package-arm64 windows test-windows web test-web pictures bench fuzz clean
 
 all: build
 
@@ -88,6 +88,21 @@ test-windows: windows
 	ctest --preset windows -j $(JOBS); status=$$?; \
 		WINEPREFIX=$(CURDIR)/build-windows/wine-prefix wineserver -k; exit $$status
 
+# The game for the browser in build-web/ (built in build-wasm/), in Debian 13 or
+# later: emscripten with a static Qt for WebAssembly that `scripts/web-qt` builds
+# from Debian's Qt sources the first time and keeps in /var/cache/quorvel-web-qt/.
+# From Debian 12, scripts/web-in-debian builds it in a clean Debian 13 root.
+web:
+	./scripts/install-deps web
+	QUORVEL_WEB_QT=$$(./scripts/web-qt) && export QUORVEL_WEB_QT EMSDK=$$QUORVEL_WEB_QT/emsdk && \
+		cmake --preset web -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR) && \
+		cmake --build build-wasm -j $(JOBS) --target web-site
+
+# The plain functions' tests built for WebAssembly, under Debian's nodejs.
+test-web: web
+	QUORVEL_WEB_QT=$$(./scripts/web-qt) && export QUORVEL_WEB_QT EMSDK=$$QUORVEL_WEB_QT/emsdk && \
+		cmake --build build-wasm -j $(JOBS) && ctest --preset web -j $(JOBS)
+
 # Records the game's pictures again from their SVG drawings, after one changed.
 pictures: build
 	cmake --build build --target pictures
@@ -105,4 +120,4 @@ fuzz:
 	./fuzz/run all $(FUZZ_SECONDS)
 
 clean:
-	rm -rf build build-arm64 build-bench build-sanitize build-fuzz build-windows
+	rm -rf build build-arm64 build-bench build-sanitize build-fuzz build-windows build-wasm build-web

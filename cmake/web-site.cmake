@@ -1,0 +1,33 @@
+# Puts the browser's game together in OUT (cmake/web.cmake runs it): the page,
+# the program's files, the manifest, the service worker, the icons and the
+# licence; gzip and brotli copies of each for servers that send them as they
+# are; and quorvel-web.zip with the whole folder.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+file(COPY ${PROGRAM_DIR}/quorvel.js ${PROGRAM_DIR}/quorvel.wasm ${PROGRAM_DIR}/qtloader.js DESTINATION ${OUT})
+file(COPY_FILE ${LICENSE} ${OUT}/LICENSE.txt)
+foreach(size 192 512)
+    execute_process(COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${OUT}/icon-${size}.png ${ICON}
+                    COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
+file(SIZE ${OUT}/quorvel.wasm WASM_SIZE)
+# A new build's files must not be mixed with an old one's in a browser's cache.
+file(SHA256 ${OUT}/quorvel.wasm wasm_hash)
+file(SHA256 ${OUT}/quorvel.js js_hash)
+file(SHA256 ${SOURCE_DIR}/index.html.in page_hash)
+string(SHA256 CACHE_VERSION "${wasm_hash}${js_hash}${page_hash}")
+string(SUBSTRING ${CACHE_VERSION} 0 12 CACHE_VERSION)
+configure_file(${SOURCE_DIR}/index.html.in ${OUT}/index.html @ONLY)
+configure_file(${SOURCE_DIR}/manifest.webmanifest.in ${OUT}/manifest.webmanifest @ONLY)
+configure_file(${SOURCE_DIR}/service-worker.js.in ${OUT}/service-worker.js @ONLY)
+
+foreach(name index.html quorvel.js quorvel.wasm qtloader.js manifest.webmanifest service-worker.js)
+    execute_process(COMMAND ${GZIP} -9 -n -k ${OUT}/${name} COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND ${BROTLI} -q 11 -k ${OUT}/${name} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
+file(GLOB names RELATIVE ${OUT} ${OUT}/*)
+list(SORT names)
+execute_process(COMMAND ${ZIP} -q -X ${OUT}/quorvel-web.zip ${names}
+                WORKING_DIRECTORY ${OUT} COMMAND_ERROR_IS_FATAL ANY)

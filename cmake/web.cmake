@@ -1,0 +1,51 @@
+# The game for the browser: quorvel.js and quorvel.wasm with Qt linked in
+# statically, Qt's Italian translation and the window's fonts in their
+# resources, and the page around them in build-web/ (the `web-site` target).
+
+# Debian's Qt turns the plugins' automatic import off; the page needs the wasm one.
+if(QT_SKIP_AUTO_PLUGIN_INCLUSION)
+    message(FATAL_ERROR "configure the browser's build with -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF")
+endif()
+
+# Qt's own translations, the same for every system: Debian's, of the same Qt version.
+set(QUORVEL_QT_TRANSLATIONS /usr/share/qt6/translations CACHE PATH "Qt's .qm translations")
+qt_add_resources(quorvel_platform qt_translations
+    PREFIX /translations
+    BASE ${QUORVEL_QT_TRANSLATIONS}
+    FILES ${QUORVEL_QT_TRANSLATIONS}/qtbase_it.qm)
+
+# Qt for WebAssembly has only DejaVu fonts: the window's Arial and Times New
+# Roman come as their metric twins, Debian's Liberation fonts, in the styles the
+# window uses.
+set(QUORVEL_LIBERATION_FONTS /usr/share/fonts/truetype/liberation2 CACHE PATH "Debian's fonts-liberation2")
+qt_add_resources(quorvel_platform window_fonts
+    PREFIX /fonts
+    BASE ${QUORVEL_LIBERATION_FONTS}
+    FILES ${QUORVEL_LIBERATION_FONTS}/LiberationSans-Regular.ttf
+          ${QUORVEL_LIBERATION_FONTS}/LiberationSans-Bold.ttf
+          ${QUORVEL_LIBERATION_FONTS}/LiberationSans-BoldItalic.ttf
+          ${QUORVEL_LIBERATION_FONTS}/LiberationSerif-Bold.ttf)
+
+# The page, its app manifest, its service worker and the icons, put together
+# with the program's files in build-web/, each also gzipped and brotli-compressed,
+# and the folder zipped.
+set(QUORVEL_CAPTION "Giochiamo con le semplificazioni (Riduzione ai minimi termini)")
+set(QUORVEL_WEB_DIR ${PROJECT_SOURCE_DIR}/build-web CACHE PATH "Where the browser's game is put together")
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+find_program(GZIP gzip REQUIRED)
+find_program(BROTLI brotli REQUIRED)
+find_program(ZIP zip REQUIRED)
+add_custom_target(web-site ALL
+    COMMAND ${CMAKE_COMMAND}
+            -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/web
+            -DPROGRAM_DIR=$<TARGET_FILE_DIR:quorvel>
+            -DOUT=${QUORVEL_WEB_DIR}
+            -DCAPTION=${QUORVEL_CAPTION}
+            -DVERSION=${PROJECT_VERSION}
+            -DICON=${PROJECT_SOURCE_DIR}/src/resources/icon.svg
+            -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE
+            -DRSVG_CONVERT=${RSVG_CONVERT} -DGZIP=${GZIP} -DBROTLI=${BROTLI} -DZIP=${ZIP}
+            -P ${PROJECT_SOURCE_DIR}/cmake/web-site.cmake
+    DEPENDS quorvel
+    COMMENT "Putting the browser's game together in ${QUORVEL_WEB_DIR}"
+    VERBATIM)

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/qtplatform.h"
+
+// The platform in the browser: Qt's dialogs and clock as on a computer; the
+// record folder in the page's memory, kept in the site's storage by the record
+// store's file layer.
+class WebPlatform : public QtPlatform
+{
+public:
+    QString recordDirectory(QString *error) override;
+};
