@@ -5,7 +5,7 @@ JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR ?= $(if $(CI),ON,OFF)
 
 .PHONY: all deps configure build run test test-quick test-sanitize soak package \
-        build-arm64 test-arm64 package-arm64 windows test-windows web test-web pictures bench fuzz clean
+        build-arm64 test-arm64 package-arm64 windows test-windows web test-web web-bench-site pictures bench fuzz clean
 
 all: build
 
@@ -103,6 +103,11 @@ test-web: web
 	QUORVEL_WEB_QT=$$(./scripts/web-qt) && export QUORVEL_WEB_QT EMSDK=$$QUORVEL_WEB_QT/emsdk && \
 		cmake --build build-wasm -j $(JOBS) && ctest --preset web -j $(JOBS)
 
+# The bare Qt window's page that scripts/web-bench compares the game with, in build-web-bench/.
+web-bench-site: web
+	QUORVEL_WEB_QT=$$(./scripts/web-qt) && export QUORVEL_WEB_QT EMSDK=$$QUORVEL_WEB_QT/emsdk && \
+		cmake --build build-wasm -j $(JOBS) --target web-bench-site
+
 # Records the game's pictures again from their SVG drawings, after one changed.
 pictures: build
 	cmake --build build --target pictures
@@ -120,4 +125,4 @@ fuzz:
 	./fuzz/run all $(FUZZ_SECONDS)
 
 clean:
-	rm -rf build build-arm64 build-bench build-sanitize build-fuzz build-windows build-wasm build-web
+	rm -rf build build-arm64 build-bench build-sanitize build-fuzz build-windows build-wasm build-web build-web-bench

@@ -49,3 +49,22 @@ add_custom_target(web-site ALL
     DEPENDS quorvel
     COMMENT "Putting the browser's game together in ${QUORVEL_WEB_DIR}"
     VERBATIM)
+
+# The benchmark's yardstick: a bare Qt window built the same way, in its own
+# page in build-web-bench/ with the same compressed copies (bench/web/).
+qt_add_executable(bare_window EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/bench/web/bare_window.cpp)
+target_link_libraries(bare_window PRIVATE Qt6::Widgets)
+set(QUORVEL_WEB_BENCH_DIR ${PROJECT_SOURCE_DIR}/build-web-bench CACHE PATH "Where the benchmark's bare page is put together")
+add_custom_target(web-bench-site
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${QUORVEL_WEB_BENCH_DIR}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${QUORVEL_WEB_BENCH_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:bare_window>/bare_window.js
+            $<TARGET_FILE_DIR:bare_window>/bare_window.wasm $<TARGET_FILE_DIR:bare_window>/qtloader.js
+            ${PROJECT_SOURCE_DIR}/bench/web/bare.html ${QUORVEL_WEB_BENCH_DIR}
+    COMMAND ${GZIP} -9 -n -k ${QUORVEL_WEB_BENCH_DIR}/bare_window.js ${QUORVEL_WEB_BENCH_DIR}/bare_window.wasm
+            ${QUORVEL_WEB_BENCH_DIR}/qtloader.js ${QUORVEL_WEB_BENCH_DIR}/bare.html
+    COMMAND ${BROTLI} -q 11 -k ${QUORVEL_WEB_BENCH_DIR}/bare_window.js ${QUORVEL_WEB_BENCH_DIR}/bare_window.wasm
+            ${QUORVEL_WEB_BENCH_DIR}/qtloader.js ${QUORVEL_WEB_BENCH_DIR}/bare.html
+    DEPENDS bare_window
+    COMMENT "Putting the bare window's page together in ${QUORVEL_WEB_BENCH_DIR}"
+    VERBATIM)

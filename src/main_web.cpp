@@ -6,7 +6,8 @@
 #include <QApplication>
 
 // The game in a web page: as on a computer, with the window's fonts added,
-// the screen reader support on, and the page told when the game has ended.
+// the screen reader support on, the countdown kept in real time in a
+// background tab, and the page told when the game has ended.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     platform::installQtItalian();
     webpage::addWindowFonts();
     webpage::enableScreenReaderSupport();
+    webpage::keepCountdownInRealTime();
 
     WebPlatform platform;
     Tavola window(&platform);

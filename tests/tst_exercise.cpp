@@ -2,6 +2,7 @@
 
 #include "support/fakeplatform.h"
 #include "support/tavolaview.h"
+#include "support/testmain.h"
 
 #include "exercise/bands.h"
 #include "exercise/draws.h"
@@ -261,5 +262,5 @@ void TestExercise::bandGeometry()
     QCOMPARE(exercise::bands::bandColour(20 * 13, 20 * 10, 300), QColor(255, 200, 255));
 }
 
-QTEST_MAIN(TestExercise)
+QUORVEL_TEST_MAIN(TestExercise)
 #include "tst_exercise.moc"

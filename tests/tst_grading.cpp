@@ -3,6 +3,7 @@
 
 #include "support/fakeplatform.h"
 #include "support/tavolaview.h"
+#include "support/testmain.h"
 
 #include "grading/answer_keys.h"
 #include "grading/verdict.h"
@@ -643,5 +644,5 @@ void TestGrading::accessKeys()
     QCOMPARE(game.platform.seeds.size(), 1);
 }
 
-QTEST_MAIN(TestGrading)
+QUORVEL_TEST_MAIN(TestGrading)
 #include "tst_grading.moc"

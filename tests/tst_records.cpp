@@ -3,6 +3,7 @@
 
 #include "record_writer.h"
 #include "support/startedmatch.h"
+#include "support/testmain.h"
 
 #include "platform/qtplatform.h"
 #include "records/record_files.h"
@@ -14,7 +15,9 @@
 #include <QDataStream>
 #include <QDir>
 #include <QLockFile>
+#if QT_CONFIG(process)
 #include <QProcess>
+#endif
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -85,6 +88,7 @@ const QStringList onlyTheRecordFiles{QStringLiteral("quorvrec.txt"), QStringLite
 
 // record_writer leaving with 7 and "Nuovo" over the record 5 of "Old", started
 // under `launcher` (strace and its options) when one is given.
+#if QT_CONFIG(process)
 void startLeaving(QProcess &writer, const QString &dir, const QStringList &launcher = {})
 {
     putBytes(dir + records::scoreFileName, "5\r\n");
@@ -94,6 +98,7 @@ void startLeaving(QProcess &writer, const QString &dir, const QStringList &launc
     writer.write("go\n");
     writer.closeWriteChannel();
 }
+#endif
 
 // One system call of record_writer's store: which call of its name it is in the
 // whole run (from 1), and strace's line for it, with the record folder as DIR
@@ -738,6 +743,7 @@ void TestRecords::realRecordDirectory()
 // the whole of the same record, never a mix or a cut.
 void TestRecords::killedWriterLeavesOldOrNewBytes()
 {
+#if QT_CONFIG(process)
     QTemporaryDir dir;
     const QString recordDir = dir.path() + QLatin1Char('/');
     QVERIFY(!records::writeRecordFiles(recordDir, QStringLiteral("0"), sequenceName(0)));
@@ -773,6 +779,9 @@ void TestRecords::killedWriterLeavesOldOrNewBytes()
     }
     QVERIFY(lastScore >= 100);
     qInfo("%lld records stored; %d kills left an intent file", lastScore, intentsLeft);
+#else
+    QSKIP("No processes here to race or kill");
+#endif
 }
 
 // What a copy that died while storing leaves: its temporary files, and maybe the
@@ -844,6 +853,7 @@ void TestRecords::killedStoreLeavesWholePair_data()
 
 void TestRecords::killedStoreLeavesWholePair()
 {
+#if QT_CONFIG(process)
     QFETCH(QString, call);
     QFETCH(int, nth);
     QFETCH(bool, newPair);
@@ -862,6 +872,9 @@ void TestRecords::killedStoreLeavesWholePair()
     QVERIFY(load.waitForFinished(60000));
     QCOMPARE(load.readAllStandardOutput(), newPair ? QByteArray("7\nNuovo\n") : QByteArray("5\nOld\n"));
     QCOMPARE(folderEntries(recordDir), onlyTheRecordFiles);
+#else
+    QSKIP("No processes here to race or kill");
+#endif
 }
 
 // Each file's bytes reach the system before it is synced (a write, then fsync on
@@ -905,6 +918,7 @@ void TestRecords::storeSyncsBytesThenNames()
 // Two copies loaded the same record 3 and leave with 5 and 9: 9 stays, whatever the order.
 void TestRecords::twoCopiesLeavingKeepTheHigherRecord()
 {
+#if QT_CONFIG(process)
     QTemporaryDir dir;
     const QString recordDir = dir.path() + QLatin1Char('/');
     for (int round = 0; round < 20; ++round) {
@@ -930,7 +944,10 @@ void TestRecords::twoCopiesLeavingKeepTheHigherRecord()
         QCOMPARE(bytesOf(recordDir + records::scoreFileName), QByteArray("9\r\n"));
         QCOMPARE(bytesOf(recordDir + records::nameFileName), QByteArray("Bruno\r\n"));
     }
+#else
+    QSKIP("No processes here to race or kill");
+#endif
 }
 
-QTEST_MAIN(TestRecords)
+QUORVEL_TEST_MAIN(TestRecords)
 #include "tst_records.moc"

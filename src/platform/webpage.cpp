@@ -1,9 +1,16 @@
 #include "platform/webpage.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFontDatabase>
+#include <QPointer>
 #include <QStringList>
+#include <QTimer>
+#include <QTimerEvent>
 
 #include <emscripten.h>
+
+#include <algorithm>
 
 namespace webpage {
 
@@ -14,7 +21,77 @@ EM_JS(void, dispatchProgramEnded, (), {
         window.dispatchEvent(new CustomEvent("quorvel-ended"));
 });
 
+// 1 when the page is hidden now or has been since the last question.
+EM_JS(int, pageWasHidden, (), {
+    if (typeof document === "undefined")
+        return 0;
+    if (!Module.quorvelWatchesVisibility) {
+        Module.quorvelWatchesVisibility = true;
+        document.addEventListener("visibilitychange", () => {
+            if (document.hidden)
+                Module.quorvelWasHidden = true;
+        });
+    }
+    const hidden = document.hidden || Module.quorvelWasHidden === true;
+    Module.quorvelWasHidden = false;
+    return hidden ? 1 : 0;
+});
+
+// Watches the ticks of the window's Timer1 (a new one each match) and, when
+// one comes late while the page was hidden, sends the timer the ticks that
+// should have come meanwhile, before the late one.
+class RealTimeTicks : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Timer || m_sending || watched->objectName() != QLatin1String("Timer1"))
+            return false;
+        auto *timer = qobject_cast<QTimer *>(watched);
+        if (!timer || static_cast<QTimerEvent *>(event)->timerId() != timer->timerId())
+            return false;
+        const qint64 now = m_clock.elapsed();
+        const bool hidden = pageWasHidden();
+        if (timer != m_timer || !hidden || timer->interval() <= 0) {
+            m_timer = timer;
+            m_lastTick = now;
+            return false;
+        }
+        // The part of a second left over counts towards the next tick.
+        const qint64 due = std::max<qint64>((now - m_lastTick) / timer->interval(), 1);
+        m_lastTick += due * timer->interval();
+        m_sending = true;
+        for (qint64 i = 1; i < due && timer->isActive(); ++i) {
+            QTimerEvent tick(timer->timerId());
+            QCoreApplication::sendEvent(timer, &tick);
+        }
+        m_sending = false;
+        return false;
+    }
+
+private:
+    QPointer<QTimer> m_timer;
+    QElapsedTimer m_clock = started();
+    qint64 m_lastTick = 0;
+    bool m_sending = false;
+
+    static QElapsedTimer started()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        return clock;
+    }
+};
+
 } // namespace
+
+void keepCountdownInRealTime()
+{
+    QCoreApplication::instance()->installEventFilter(new RealTimeTicks(QCoreApplication::instance()));
+}
 
 void addWindowFonts()
 {

@@ -8,6 +8,8 @@
 #include <emscripten.h>
 #include <sys/stat.h>
 
+#include <utility>
+
 // In the browser the folder is in the page's memory and gone at a reload: each
 // record file is also kept in the site's localStorage, under its path, its bytes
 // one character each. setItem replaces an item whole and at once, so the store's
@@ -28,6 +30,15 @@ EM_JS(int, storageSet, (const char *key, const char *bytes, int size), {
         return 0;
     } catch (e) {
         return e && e.name === "QuotaExceededError" ? 1 : 2;
+    }
+});
+
+// 0 when the browser refuses this page its storage.
+EM_JS(int, storageReadable, (), {
+    try {
+        return localStorage.length >= 0 ? 1 : 0;
+    } catch (e) {
+        return 0;
     }
 });
 
@@ -106,9 +117,15 @@ QString storageFailure(int code)
     return code == 1 ? storageFull : storageRefused;
 }
 
+// The store names its files as the folder and "/name"; the key is the clean path.
+QByteArray keyOf(const QString &path)
+{
+    return QDir::cleanPath(path).toUtf8();
+}
+
 std::optional<QByteArray> storedBytes(const QString &path)
 {
-    const QByteArray key = path.toUtf8();
+    const QByteArray key = keyOf(path);
     const int size = storageSize(key.constData());
     if (size < 0)
         return std::nullopt;
@@ -119,7 +136,7 @@ std::optional<QByteArray> storedBytes(const QString &path)
 
 QStringList storedPaths(const QString &dir)
 {
-    const QByteArray prefix = dir.toUtf8();
+    const QByteArray prefix = keyOf(dir) + '/';
     QByteArray keys(256, Qt::Uninitialized);
     int needed = storageKeys(prefix.constData(), keys.data(), int(keys.size()));
     if (needed > keys.size()) {
@@ -143,10 +160,15 @@ QSet<QString> &touchedPaths()
 // the storage no longer holds.
 bool bringUpToDate(const QString &dir)
 {
-    QSet<QString> paths = touchedPaths();
+    const QString folder = QDir::cleanPath(dir) + QLatin1Char('/');
+    QSet<QString> paths;
+    for (const QString &path : touchedPaths()) {
+        if (path.startsWith(folder))
+            paths.insert(path);
+    }
     for (const QString &path : storedPaths(dir))
         paths.insert(path);
-    for (const QString &path : paths) {
+    for (const QString &path : std::as_const(paths)) {
         const std::optional<QByteArray> bytes = storedBytes(path);
         if (!bytes) {
             QFile::remove(path);
@@ -197,12 +219,12 @@ bool ReplacementFile::write(const QByteArray &bytes)
 bool ReplacementFile::commit()
 {
     // The storage first: a file it refuses stays as it was in memory too.
-    const QByteArray key = m_path.toUtf8();
+    const QByteArray key = keyOf(m_path);
     if (const int failure = storageSet(key.constData(), m_native->bytes.constData(), int(m_native->bytes.size()))) {
         m_error = storageFailure(failure);
         return false;
     }
-    touchedPaths().insert(m_path);
+    touchedPaths().insert(QDir::cleanPath(m_path));
     if (m_native->file.commit())
         return true;
     m_error = m_native->file.errorString();
@@ -216,8 +238,7 @@ void syncFolder(const QString &)
 
 bool removeFile(const QString &path)
 {
-    const QByteArray key = path.toUtf8();
-    if (touchedPaths().contains(path) && storageRemove(key.constData()) != 0)
+    if (touchedPaths().contains(QDir::cleanPath(path)) && storageRemove(keyOf(path).constData()) != 0)
         return false;
     return QFile::remove(path);
 }
@@ -230,8 +251,10 @@ FolderGuard::FolderGuard(const QString &dir, int timeoutMs)
         m_failure = QStringLiteral("un'altra pagina di Quorvel lo tiene bloccato");
         return;
     }
-    if (!bringUpToDate(dir))
-        m_failure = QStringLiteral("impossibile leggere il record salvato nel browser");
+    if (!storageReadable())
+        m_failure = storageRefused;
+    else if (!bringUpToDate(dir))
+        m_failure = QStringLiteral("impossibile copiare il record salvato nel browser nella memoria della pagina");
 }
 
 FolderGuard::~FolderGuard()

@@ -1,0 +1,179 @@
+// Plays the browser's game in Debian's headless chromium, as a pupil would,
+// against build-web/ served on 127.0.0.1: the name with an accented letter, the
+// instructions, one answer right and one wrong, leaving with "Sì", the record
+// after a reload, the start without a network, two tabs leaving at once, and
+// the storage refused or full. A screenshot of each stage goes to SHOTS.
+// usage: node web-match.mjs BUILD_WEB SHOTS
+import { mkdir, rm } from "node:fs/promises";
+import { resolve, join } from "node:path";
+import { serve } from "./serve.mjs";
+import { startChromium } from "./chromium.mjs";
+import { accessibleTexts, answer, press, qtWindows, sleep, startMatch, waitFor, waitForWindowWith } from "./game.mjs";
+
+const [site, shots] = process.argv.slice(2).map((p) => resolve(p));
+await rm(shots, { recursive: true, force: true });
+await mkdir(shots, { recursive: true });
+const server = await serve(site);
+const { browser, userDataDir } = await startChromium();
+let passed = 0, failed = 0;
+
+async function shot(page, name) {
+  await page.screenshot({ path: join(shots, `${name}.png`) });
+  console.log(`  screenshot ${name}.png`);
+}
+
+async function stage(name, body) {
+  try {
+    await body();
+    passed += 1;
+    console.log(`PASS ${name}`);
+  } catch (error) {
+    failed += 1;
+    console.log(`FAIL ${name}: ${error.message}`);
+  }
+}
+
+function expect(condition, what) {
+  if (!condition)
+    throw new Error(what);
+}
+
+async function openGame(url = server.url) {
+  const page = await browser.newPage();
+  page.on("pageerror", (error) => console.log(`  page error: ${error.message}`));
+  await page.goto(url);
+  return page;
+}
+
+// Leaves with Alt+X and "Sì" (Alt+S), and says what the game said then.
+async function leave(page) {
+  await press(page, "x", "Alt");
+  const box = await waitForWindowWith(page, "Vuoi veramente lasciarmi");
+  await press(page, "s", "Alt");
+  return box;
+}
+
+async function recordLine(page) {
+  const texts = await accessibleTexts(page);
+  return texts.map((n) => `${n.name} ${n.value}`).join("\n");
+}
+
+const ended = (page) => page.evaluate(() => !document.getElementById("ended").hidden);
+
+let page;
+await stage("the name is typed with its accented letter, the instructions answered", async () => {
+  page = await openGame();
+  await waitForWindowWith(page, "Come ti chiami?", 60000);
+  await page.keyboard.type("Niccolò", { delay: 20 });
+  await shot(page, "1-name-typed");
+  await press(page, "Enter");
+  const greeting = await waitForWindowWith(page, "vediamo se sei un vero campione");
+  expect(greeting.texts.some((t) => t.includes(" Niccolò vediamo se sei un vero campione a Quorvel ")),
+         `the greeting names the pupil: ${JSON.stringify(greeting.texts)}`);
+  await shot(page, "2-greeting");
+  await press(page, "Enter");
+  for (let box = 0; box < 4; ++box) {
+    await sleep(200);
+    await press(page, "Enter");
+  }
+  await waitForWindowWith(page, "Numeratore della frazione da semplificare");
+  await shot(page, "3-first-exercise");
+});
+
+await stage("one answer right, one wrong; the screen reader finds the fraction and the verdict", async () => {
+  const right = await answer(page, true);
+  const afterRight = await waitFor("the praise", async () => {
+    const texts = await accessibleTexts(page);
+    return texts.find((n) => n.name.includes("Nuovo calcolo") && n.name.length > "Nuovo calcolo".length);
+  });
+  console.log(`  fraction ${right.numerator}/${right.denominator}, answered ${right.answered}: "${afterRight.name}"`);
+  await shot(page, "4-right-answer");
+  await press(page, "Enter");
+  await sleep(300);
+  const wrong = await answer(page, false);
+  const afterWrong = await waitFor("the correction", async () => {
+    const texts = await accessibleTexts(page);
+    return texts.find((n) => n.name.startsWith("Sbagliato"));
+  });
+  console.log(`  fraction ${wrong.numerator}/${wrong.denominator}, answered ${wrong.answered}: "${afterWrong.name}"`);
+  const tree = await accessibleTexts(page);
+  const numerator = tree.find((n) => n.name === "Numeratore della frazione da semplificare");
+  expect(numerator && Number(numerator.value) === wrong.numerator, "the fraction's numerator is in the tree");
+  console.log(`  accessibility tree: ${tree.length} named nodes, e.g. ${JSON.stringify(numerator)}`);
+  await shot(page, "5-wrong-answer");
+});
+
+await stage("Alt+X asks to leave, \"Sì\" stores the record, the page offers a new match", async () => {
+  await leave(page);
+  await waitForWindowWith(page, "C A M P I O N E");
+  await shot(page, "6-record-stored");
+  await press(page, "Enter");
+  await waitFor("the page's end of the match", () => ended(page));
+  await shot(page, "7-match-over");
+});
+
+await stage("after a reload the record line shows 1 and Niccolò", async () => {
+  await page.reload();
+  await startMatch(page, "Anna");
+  const line = await recordLine(page);
+  expect(/\b1\b/.test(line) && line.includes("Niccolò"), `record line: ${line}`);
+  await shot(page, "8-record-after-reload");
+  await page.close();
+});
+
+await stage("the game starts without a network after the first visit", async () => {
+  const offline = await browser.newPage();
+  await offline.goto(server.url);
+  await waitFor("the service worker", () => offline.evaluate(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    return !!(registration && registration.active);
+  }));
+  await offline.setOfflineMode(true);
+  server.counter.requests = 0;
+  await offline.reload();
+  await waitForWindowWith(offline, "Come ti chiami?", 60000);
+  expect(server.counter.requests === 0, `${server.counter.requests} requests reached the server`);
+  await shot(offline, "9-offline-start");
+  await offline.close();
+});
+
+await stage("two tabs leaving at once keep the higher score with its own name", async () => {
+  const ada = await openGame();
+  const bruno = await openGame();
+  await startMatch(ada, "Ada");
+  await startMatch(bruno, "Bruno");
+  for (const [tab, rights] of [[ada, 2], [bruno, 3]]) {
+    await tab.bringToFront();
+    for (let i = 0; i < rights; ++i) {
+      await answer(tab, true);
+      await sleep(300);
+      await press(tab, "Enter");
+      await sleep(300);
+    }
+  }
+  for (const tab of [ada, bruno]) {
+    await tab.bringToFront();
+    await press(tab, "x", "Alt");
+    await waitForWindowWith(tab, "Vuoi veramente lasciarmi");
+  }
+  await Promise.all([press(ada, "s", "Alt"), press(bruno, "s", "Alt")]);
+  for (const tab of [ada, bruno]) {
+    await sleep(500);
+    if (!(await ended(tab)))
+      await press(tab, "Enter");
+  }
+  await shot(bruno, "10-two-tabs-left");
+  const next = await openGame();
+  await startMatch(next, "Carla");
+  const line = await recordLine(next);
+  expect(/\b3\b/.test(line) && line.includes("Bruno"), `record line: ${line}`);
+  await shot(next, "11-higher-record-kept");
+  for (const tab of [ada, bruno, next])
+    await tab.close();
+});
+
+console.log(`${passed} passed, ${failed} failed`);
+await browser.close();
+server.close();
+await rm(userDataDir, { recursive: true, force: true });
+process.exit(failed === 0 ? 0 : 1);
