@@ -17,7 +17,9 @@ qt_add_resources(quorvel_platform qt_translations
 # Qt for WebAssembly has only DejaVu fonts: the window's Arial and Times New
 # Roman come as their metric twins, Debian's Liberation fonts, in the styles the
 # window uses.
-set(QUORVEL_LIBERATION_FONTS /usr/share/fonts/truetype/liberation2 CACHE PATH "Debian's fonts-liberation2")
+# (Debian 12 has them from fonts-liberation2, Debian 13 from fonts-liberation.)
+find_path(QUORVEL_LIBERATION_FONTS LiberationSans-Regular.ttf REQUIRED NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
+          PATHS /usr/share/fonts/truetype/liberation2 /usr/share/fonts/truetype/liberation)
 qt_add_resources(quorvel_platform window_fonts
     PREFIX /fonts
     BASE ${QUORVEL_LIBERATION_FONTS}

@@ -86,6 +86,28 @@ private:
     }
 };
 
+// Qt puts an "Enable Screen Reader" button, visible only to screen readers,
+// into each new window until one is pressed; pressing it as soon as it is
+// there puts the widgets into the page's accessibility tree from the first
+// window on, and no pupil has to find it.
+EM_JS(void, pressScreenReaderButton, (), {
+    if (typeof document === "undefined" || typeof MutationObserver === "undefined")
+        return;
+    const press = (root) => {
+        const button = root.querySelector("button.hidden-visually-read-by-screen-reader");
+        if (button)
+            button.click();
+        return !!button;
+    };
+    const observer = new MutationObserver(() => {
+        const host = document.querySelector("#qt-shadow-container");
+        if (host && host.shadowRoot && press(host.shadowRoot))
+            observer.disconnect();
+    });
+    const host = document.querySelector("#qt-shadow-container");
+    observer.observe(host && host.shadowRoot ? host.shadowRoot : document.body, {childList: true, subtree: true});
+});
+
 } // namespace
 
 void keepCountdownInRealTime()
@@ -107,6 +129,7 @@ void addWindowFonts()
 
 void enableScreenReaderSupport()
 {
+    pressScreenReaderButton();
 }
 
 void tellProgramEnded()

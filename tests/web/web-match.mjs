@@ -172,6 +172,80 @@ await stage("two tabs leaving at once keep the higher score with its own name", 
     await tab.close();
 });
 
+// The storage a browser may refuse: each case starts a match in a page whose
+// storage is in that state, leaves with a better score, and expects the game's
+// message; the stored record stays as it was.
+const storageCases = [
+  {
+    name: "storage refused (a private window, cookies blocked)",
+    prepare: () => {
+      Object.defineProperty(window, "localStorage", {
+        get() { throw new DOMException("The page may keep no data", "SecurityError"); },
+      });
+    },
+    atStart: "Non posso usare la cartella dei record: il browser non permette a questa pagina di salvare dati",
+    atLeaving: "Non posso usare la cartella dei record: non è stata trovata all'avvio del gioco",
+  },
+  {
+    name: "storage full",
+    prepare: () => {
+      // Filled up to the last character with items of another page of the site.
+      let size = 1 << 20;
+      for (let i = 0; size > 0; ++i) {
+        try {
+          localStorage.setItem(`altro-${i}`, "x".repeat(size));
+        } catch (e) {
+          size >>= 1;
+        }
+      }
+    },
+    atStart: null,
+    atLeaving: "lo spazio del browser per questo sito è pieno",
+  },
+];
+
+for (const storage of storageCases) {
+  await stage(`${storage.name}: the Italian message, the match goes on, the record stays`, async () => {
+    const tab = await browser.newPage();
+    await tab.evaluateOnNewDocument(storage.prepare);
+    await tab.goto(server.url);
+    await waitForWindowWith(tab, "Come ti chiami?", 60000);
+    await tab.keyboard.type("Elena");
+    await press(tab, "Enter");
+    for (let box = 0; box < 5; ++box) {
+      await sleep(200);
+      await press(tab, "Enter");
+    }
+    if (storage.atStart) {
+      await waitForWindowWith(tab, storage.atStart);
+      await press(tab, "Enter");
+    }
+    await waitForWindowWith(tab, "Numeratore della frazione da semplificare");
+    for (let i = 0; i < 4; ++i) {
+      await answer(tab, true);
+      await sleep(300);
+      await press(tab, "Enter");
+      await sleep(300);
+    }
+    await leave(tab);
+    const message = await waitForWindowWith(tab, storage.atLeaving);
+    expect(message.texts.some((t) => t.includes("Il record non è stato registrato")), JSON.stringify(message.texts));
+    await shot(tab, `12-${storage.name.split(" ")[1]}-message`);
+    await press(tab, "Enter");
+    await waitFor("the page's end of the match", () => ended(tab));
+    await tab.close();
+    const check = await openGame();
+    await check.evaluate(() => {
+      for (const key of Object.keys(localStorage).filter((k) => k.startsWith("altro-")))
+        localStorage.removeItem(key);
+    });
+    await startMatch(check, "Franca");
+    const line = await recordLine(check);
+    expect(/\b3\b/.test(line) && line.includes("Bruno"), `record line: ${line}`);
+    await check.close();
+  });
+}
+
 console.log(`${passed} passed, ${failed} failed`);
 await browser.close();
 server.close();
