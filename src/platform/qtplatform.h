@@ -21,9 +21,10 @@ public:
     float nextRandom() override;
     QString recordDirectory(QString *error) override;
 
-private:
+protected:
     QWidget *dialogParent() const;
 
+private:
     QWidget *m_parent = nullptr;
     std::mt19937 m_generator{std::random_device{}()};
 };

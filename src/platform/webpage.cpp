@@ -93,19 +93,25 @@ private:
 EM_JS(void, pressScreenReaderButton, (), {
     if (typeof document === "undefined" || typeof MutationObserver === "undefined")
         return;
-    const press = (root) => {
-        const button = root.querySelector("button.hidden-visually-read-by-screen-reader");
-        if (button)
-            button.click();
-        return !!button;
-    };
-    const observer = new MutationObserver(() => {
+    // Qt's windows live in the shadow root of its screen, which may come later.
+    let watchedScreen = null;
+    let observer = null;
+    const look = () => {
         const host = document.querySelector("#qt-shadow-container");
-        if (host && host.shadowRoot && press(host.shadowRoot))
+        const screen = host && host.shadowRoot;
+        if (screen && screen !== watchedScreen) {
+            watchedScreen = screen;
+            observer.observe(screen, {childList: true, subtree: true});
+        }
+        const button = screen && screen.querySelector("button.hidden-visually-read-by-screen-reader");
+        if (button) {
             observer.disconnect();
-    });
-    const host = document.querySelector("#qt-shadow-container");
-    observer.observe(host && host.shadowRoot ? host.shadowRoot : document.body, {childList: true, subtree: true});
+            button.click();
+        }
+    };
+    observer = new MutationObserver(look);
+    observer.observe(document.body, {childList: true, subtree: true});
+    look();
 });
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "platform/webplatform.h"
 
 #include <QDir>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QTimer>
 
 #include <emscripten.h>
 
@@ -20,6 +23,22 @@ EM_JS(int, siteStorageAvailable, (), {
 });
 
 } // namespace
+
+QString WebPlatform::inputBox(const QString &prompt, const QString &title)
+{
+    QInputDialog dialog(dialogParent());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(QString());
+    // In the page a dialog opened before the window may show without the
+    // keyboard: typed letters then reach the dialog, not its text box.
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        dialog.activateWindow();
+        if (auto *box = dialog.findChild<QLineEdit *>())
+            box->setFocus(Qt::ActiveWindowFocusReason);
+    });
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
 
 QString WebPlatform::recordDirectory(QString *error)
 {

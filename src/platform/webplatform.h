@@ -8,5 +8,6 @@
 class WebPlatform : public QtPlatform
 {
 public:
+    QString inputBox(const QString &prompt, const QString &title) override;
     QString recordDirectory(QString *error) override;
 };
