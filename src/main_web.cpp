@@ -19,13 +19,14 @@ int main(int argc, char *argv[])
     webpage::addWindowFonts();
     webpage::enableScreenReaderSupport();
     webpage::keepCountdownInRealTime();
+    webpage::deliverEachKeyPressOnce();
+    webpage::tellPageWhenProgramEnds();
 
     WebPlatform platform;
     Tavola window(&platform);
     platform.setDialogParent(&window);
     window.Form_Load();
     window.show();
-    const int status = app.exec();
-    webpage::tellProgramEnded();
-    return status;
+    webpage::centreOnPage(window);
+    return app.exec();
 }

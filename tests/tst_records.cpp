@@ -114,14 +114,19 @@ struct TracedCall {
 // missing or may not trace here.
 QList<TracedCall> tracedStore()
 {
+#if !QT_CONFIG(process)
+    return {};
+#endif
     if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
         return {};
     QTemporaryDir dir;
     const QString trace = dir.filePath(QStringLiteral("trace"));
+#if QT_CONFIG(process)
     QProcess writer;
     startLeaving(writer, dir.path() + QLatin1Char('/'),
                  {"strace", "-qq", "-e", "signal=none", "-e", "trace=%file,%desc", "-o", trace});
     writer.waitForFinished(60000);
+#endif
     QFile file(trace);
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -3,10 +3,13 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QStringList>
 #include <QTimer>
 #include <QTimerEvent>
+#include <QWidget>
 
 #include <emscripten.h>
 
@@ -114,7 +117,55 @@ EM_JS(void, pressScreenReaderButton, (), {
     look();
 });
 
+// The same press comes again with its time stamp, to another window.
+class KeyPressOnce : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QWidget *window = static_cast<QWidget *>(watched)->window();
+        if (key->timestamp() == m_timestamp && key->key() == m_key && window != m_window)
+            return true;
+        m_timestamp = key->timestamp();
+        m_key = key->key();
+        m_window = window;
+        return false;
+    }
+
+private:
+    quint64 m_timestamp = 0;
+    int m_key = 0;
+    QPointer<const QWidget> m_window;
+};
+
+// Under emscripten QApplication::exec() never returns: the program's end is
+// the quit that the game asks for.
+class QuitWatch : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Quit && watched == QCoreApplication::instance())
+            dispatchProgramEnded();
+        return false;
+    }
+};
+
 } // namespace
+
+void deliverEachKeyPressOnce()
+{
+    QCoreApplication::instance()->installEventFilter(new KeyPressOnce(QCoreApplication::instance()));
+}
 
 void keepCountdownInRealTime()
 {
@@ -138,9 +189,16 @@ void enableScreenReaderSupport()
     pressScreenReaderButton();
 }
 
-void tellProgramEnded()
+void centreOnPage(QWidget &window)
 {
-    dispatchProgramEnded();
+    const QRect page = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    window.move(page.center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+void tellPageWhenProgramEnds()
+{
+    QCoreApplication::instance()->installEventFilter(new QuitWatch(QCoreApplication::instance()));
 }
 
 } // namespace webpage

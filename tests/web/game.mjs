@@ -17,7 +17,8 @@ export async function qtWindows(page) {
       .map((w) => ({
         title: (w.querySelector(".title-bar") || {}).innerText || "",
         texts: [...w.querySelectorAll(".qt-window-a11y-container *")]
-          .map((e) => [e.getAttribute("aria-label"), e.value, e.innerText].filter((t) => t).join(" | "))
+          .map((e) => [e.getAttribute("aria-label"), e.value, e.innerText, e.getAttribute("aria-description")]
+                 .filter((t) => t).join(" | "))
           .filter((t) => t),
       }));
   });
@@ -68,38 +69,79 @@ export async function press(page, key, modifier) {
     await page.keyboard.up(modifier);
 }
 
-// Types a name into the name prompt and answers the five instructions with Enter.
-export async function startMatch(page, name) {
-  await waitForWindowWith(page, "Come ti chiami?");
-  await page.keyboard.type(name, { delay: 20 });
-  await press(page, "Enter");
-  for (let box = 0; box < 5; ++box) {
-    await waitForWindowWith(page, box === 4 ? "Buona fortuna" : "");
-    await press(page, "Enter");
-    await sleep(150);
-  }
-  return waitForWindowWith(page, "Numeratore della frazione da semplificare");
+// The name prompt: the first window of a start. Qt puts the widgets of the
+// windows opened after the screen reader support is on into the page; the
+// prompt, opened with it, shows none.
+export async function waitForNamePrompt(page, timeoutMs = 60000) {
+  return waitFor("the name prompt", async () => {
+    const windows = await qtWindows(page);
+    return windows.length === 1 && windows[0].title.includes("Quorvel") ? windows[0] : null;
+  }, timeoutMs);
 }
 
-// The exercise's fraction, from the page's accessibility tree.
+// The five boxes after the name, by a piece of each.
+export const instructions = ["vediamo se sei un vero campione", "Premi il tasto invio", "ed ancora invio",
+                             "Puoi ritornare con il mouse", "Buona fortuna"];
+
+// Types a name into the name prompt and answers the five instructions with Enter.
+export async function startMatch(page, name) {
+  await waitForNamePrompt(page);
+  await sleep(300);
+  await page.keyboard.type(name, { delay: 20 });
+  await press(page, "Enter");
+  for (const text of instructions) {
+    await waitForWindowWith(page, text);
+    await press(page, "Enter");
+  }
+  return waitForWindowWith(page, "Il numero sopra la linea della frazione");
+}
+
+// The exercise's fraction, as the answer box's description in the page's
+// accessibility tree reads it to a screen reader.
 export async function fraction(page) {
   const texts = await accessibleTexts(page);
-  const valueOf = (name) => {
-    const node = texts.find((n) => n.name.startsWith(name));
-    return node ? Number(node.value) : NaN;
-  };
-  return { numerator: valueOf("Numeratore della frazione"), denominator: valueOf("Denominatore della frazione") };
+  for (const node of texts) {
+    const found = /Semplifica (\d+) su (\d+)/.exec(node.description);
+    if (found)
+      return { numerator: Number(found[1]), denominator: Number(found[2]), node };
+  }
+  throw new Error("no fraction in the accessibility tree");
 }
 
 const gcd = (a, b) => (b === 0 ? a : gcd(b, a % b));
 
+// The middle of the widget whose screen reader text holds `piece`: Qt lays
+// each one's element in the page over the widget.
+export async function placeOf(page, piece) {
+  return page.evaluate((piece) => {
+    const root = document.querySelector("#qt-shadow-container").shadowRoot;
+    for (const e of root.querySelectorAll(".qt-window-a11y-container *")) {
+      const text = [e.getAttribute("aria-label"), e.value, e.getAttribute("aria-description")].join(" ");
+      if (text.includes(piece) && e.getClientRects().length) {
+        const r = e.getBoundingClientRect();
+        return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+      }
+    }
+    return null;
+  }, piece);
+}
+
+// A click into the answer's numerator box, as a pupil may do to correct it.
+export async function clickNumeratorBox(page) {
+  const place = await placeOf(page, "Semplifica");
+  if (!place)
+    throw new Error("no numerator box in the page");
+  await page.mouse.click(place.x, place.y);
+}
+
 export async function answer(page, right) {
-  const { numerator, denominator } = await fraction(page);
+  await clickNumeratorBox(page);
+  const { numerator, denominator, node } = await fraction(page);
   const divisor = gcd(numerator, denominator);
   const top = numerator / divisor + (right ? 0 : 1);
   await page.keyboard.type(String(top));
   await press(page, "Enter");
   await page.keyboard.type(String(denominator / divisor));
   await press(page, "Enter");
-  return { numerator, denominator, answered: `${top}/${denominator / divisor}` };
+  return { numerator, denominator, node, answered: `${top}/${denominator / divisor}` };
 }

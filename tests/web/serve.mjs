@@ -24,7 +24,7 @@ async function exists(path) {
 }
 
 export async function serve(root) {
-  const counter = { bytes: 0, requests: 0 };
+  const counter = { bytes: 0, requests: 0, paths: [] };
   const server = createServer(async (request, response) => {
     let path = decodeURIComponent(new URL(request.url, "http://127.0.0.1").pathname);
     if (path.endsWith("/"))
@@ -49,6 +49,7 @@ export async function serve(root) {
     headers["Content-Length"] = body.length;
     counter.bytes += body.length;
     counter.requests += 1;
+    counter.paths.push(path);
     response.writeHead(200, headers).end(body);
   });
   await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));

@@ -9,7 +9,7 @@ import { rm } from "node:fs/promises";
 import { resolve } from "node:path";
 import { serve } from "./serve.mjs";
 import { startChromium } from "./chromium.mjs";
-import { press, qtWindows, sleep, waitFor, waitForWindowWith } from "./game.mjs";
+import { instructions, press, qtWindows, waitFor, waitForNamePrompt, waitForWindowWith } from "./game.mjs";
 
 const [gameSite, bareSite] = process.argv.slice(2, 4).map((p) => resolve(p));
 const runs = Number(process.argv[4] || 3);
@@ -31,15 +31,14 @@ async function visit(server, path, untilReady) {
 }
 
 async function toFirstExercise(page, start) {
-  await waitForWindowWith(page, "Come ti chiami?", 120000);
+  await waitForNamePrompt(page, 120000);
   await page.keyboard.type("Anna");
   await press(page, "Enter");
-  for (let box = 0; box < 5; ++box) {
-    await waitFor("an instruction", async () => (await qtWindows(page)).length > 0);
-    await sleep(50);
+  for (const text of instructions) {
+    await waitForWindowWith(page, text, 120000);
     await press(page, "Enter");
   }
-  await waitForWindowWith(page, "Numeratore della frazione da semplificare", 120000);
+  await waitForWindowWith(page, "Il numero sopra la linea della frazione", 120000);
   return Date.now() - start;
 }
 

@@ -8,7 +8,7 @@ import { mkdir, rm } from "node:fs/promises";
 import { resolve, join } from "node:path";
 import { serve } from "./serve.mjs";
 import { startChromium } from "./chromium.mjs";
-import { accessibleTexts, answer, press, qtWindows, sleep, startMatch, waitFor, waitForWindowWith } from "./game.mjs";
+import { accessibleTexts, answer, placeOf, press, sleep, startMatch, instructions, waitFor, waitForNamePrompt, waitForWindowWith } from "./game.mjs";
 
 const [site, shots] = process.argv.slice(2).map((p) => resolve(p));
 await rm(shots, { recursive: true, force: true });
@@ -63,7 +63,8 @@ const ended = (page) => page.evaluate(() => !document.getElementById("ended").hi
 let page;
 await stage("the name is typed with its accented letter, the instructions answered", async () => {
   page = await openGame();
-  await waitForWindowWith(page, "Come ti chiami?", 60000);
+  await waitForNamePrompt(page);
+  await sleep(300);
   await page.keyboard.type("Niccolò", { delay: 20 });
   await shot(page, "1-name-typed");
   await press(page, "Enter");
@@ -72,35 +73,49 @@ await stage("the name is typed with its accented letter, the instructions answer
          `the greeting names the pupil: ${JSON.stringify(greeting.texts)}`);
   await shot(page, "2-greeting");
   await press(page, "Enter");
-  for (let box = 0; box < 4; ++box) {
-    await sleep(200);
+  for (const text of instructions.slice(1)) {
+    await waitForWindowWith(page, text);
     await press(page, "Enter");
   }
-  await waitForWindowWith(page, "Numeratore della frazione da semplificare");
+  await waitForWindowWith(page, "Il numero sopra la linea della frazione");
   await shot(page, "3-first-exercise");
 });
 
+await stage("the first digit typed goes into the numerator box, as on Debian", async () => {
+  // Which box took it, from its pixels: the page's elements for a screen
+  // reader do not follow the typed text.
+  await sleep(300);
+  const box = async (piece) => {
+    const place = await placeOf(page, piece);
+    return page.screenshot({ clip: { x: place.x - 30, y: place.y - 30, width: 60, height: 60 } });
+  };
+  const before = [await box("Semplifica"), await box("Scrivi il denominatore")];
+  await page.keyboard.type("9");
+  await sleep(300);
+  const after = [await box("Semplifica"), await box("Scrivi il denominatore")];
+  await shot(page, "3b-first-digit");
+  await press(page, "Backspace");
+  const changed = ["numerator", "denominator"].filter((name, i) => !before[i].equals(after[i]));
+  expect(changed.length === 1 && changed[0] === "numerator", `the digit changed the ${changed.join(" and ") || "no"} box`);
+});
+
 await stage("one answer right, one wrong; the screen reader finds the fraction and the verdict", async () => {
+  const said = (texts, piece) => texts.find((n) => `${n.name} ${n.value} ${n.description}`.includes(piece));
   const right = await answer(page, true);
-  const afterRight = await waitFor("the praise", async () => {
+  const praise = await waitFor("the praise in the accessibility tree", async () => {
     const texts = await accessibleTexts(page);
-    return texts.find((n) => n.name.includes("Nuovo calcolo") && n.name.length > "Nuovo calcolo".length);
-  });
-  console.log(`  fraction ${right.numerator}/${right.denominator}, answered ${right.answered}: "${afterRight.name}"`);
+    return praises.map((p) => said(texts, p)).find((n) => n);
+  }, 5000).catch(() => null);
+  console.log(`  fraction ${right.numerator}/${right.denominator} (read from the tree: "${right.node.description.slice(0, 30)}…"), answered ${right.answered}; praise in the tree: ${praise ? JSON.stringify(praise) : "none"}`);
   await shot(page, "4-right-answer");
   await press(page, "Enter");
   await sleep(300);
   const wrong = await answer(page, false);
-  const afterWrong = await waitFor("the correction", async () => {
-    const texts = await accessibleTexts(page);
-    return texts.find((n) => n.name.startsWith("Sbagliato"));
-  });
-  console.log(`  fraction ${wrong.numerator}/${wrong.denominator}, answered ${wrong.answered}: "${afterWrong.name}"`);
-  const tree = await accessibleTexts(page);
-  const numerator = tree.find((n) => n.name === "Numeratore della frazione da semplificare");
-  expect(numerator && Number(numerator.value) === wrong.numerator, "the fraction's numerator is in the tree");
-  console.log(`  accessibility tree: ${tree.length} named nodes, e.g. ${JSON.stringify(numerator)}`);
+  const correction = await waitFor("the correction in the accessibility tree", async () =>
+    said(await accessibleTexts(page), "Sbagliato"), 5000).catch(() => null);
+  console.log(`  fraction ${wrong.numerator}/${wrong.denominator}, answered ${wrong.answered}; correction in the tree: ${correction ? JSON.stringify(correction) : "none"}`);
   await shot(page, "5-wrong-answer");
+  expect(praise && correction, "the verdicts are in the page's accessibility tree");
 });
 
 await stage("Alt+X asks to leave, \"Sì\" stores the record, the page offers a new match", async () => {
@@ -129,10 +144,12 @@ await stage("the game starts without a network after the first visit", async () 
     return !!(registration && registration.active);
   }));
   await offline.setOfflineMode(true);
-  server.counter.requests = 0;
+  server.counter.paths = [];
   await offline.reload();
-  await waitForWindowWith(offline, "Come ti chiami?", 60000);
-  expect(server.counter.requests === 0, `${server.counter.requests} requests reached the server`);
+  await waitForNamePrompt(offline);
+  // The browser may still look for a newer service worker: nothing else may reach the server.
+  const reached = server.counter.paths.filter((path) => !path.endsWith("service-worker.js"));
+  expect(reached.length === 0, `requests reached the server: ${reached.join(", ")}`);
   await shot(offline, "9-offline-start");
   await offline.close();
 });
@@ -209,18 +226,19 @@ for (const storage of storageCases) {
     const tab = await browser.newPage();
     await tab.evaluateOnNewDocument(storage.prepare);
     await tab.goto(server.url);
-    await waitForWindowWith(tab, "Come ti chiami?", 60000);
+    await waitForNamePrompt(tab);
+    await sleep(300);
     await tab.keyboard.type("Elena");
     await press(tab, "Enter");
-    for (let box = 0; box < 5; ++box) {
-      await sleep(200);
+    for (const text of instructions) {
+      await waitForWindowWith(tab, text);
       await press(tab, "Enter");
     }
     if (storage.atStart) {
       await waitForWindowWith(tab, storage.atStart);
       await press(tab, "Enter");
     }
-    await waitForWindowWith(tab, "Numeratore della frazione da semplificare");
+    await waitForWindowWith(tab, "Il numero sopra la linea della frazione");
     for (let i = 0; i < 4; ++i) {
       await answer(tab, true);
       await sleep(300);
