@@ -2,13 +2,15 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <memory>
 #include <optional>
 
 // The few file system calls of the record store that differ between systems:
-// file_system_posix.cpp on Debian, file_system_windows.cpp on Windows.
+// file_system_posix.cpp on Debian, file_system_windows.cpp on Windows; the
+// names of the temporary files, which both share, in replacement_names.cpp.
 namespace records {
 
 // Tells one file at a path from another: every change a store makes to a
@@ -17,8 +19,10 @@ struct FileVersion {
     quint64 device = 0;
     quint64 inode = 0;
     qint64 size = 0;
-    qint64 modifiedNs = 0;
-    qint64 changedNs = 0;
+    // Only ever compared, in the system's own units: nanoseconds since 1970
+    // on Debian, hundreds of nanoseconds since 1601 on Windows.
+    qint64 modified = 0;
+    qint64 changed = 0;
     bool operator==(const FileVersion &) const = default;
 };
 
@@ -50,13 +54,25 @@ public:
 
     QString fileName() const { return m_path; }
     QString errorString() const { return m_error; }
+    // How many times the last commit tried to replace the file.
+    int commitAttempts() const { return m_attempts; }
 
 private:
     struct Native;
     QString m_path;
     QString m_error;
+    int m_attempts = 0;
     std::unique_ptr<Native> m_native;
 };
+
+// Removes the file at `path`, trying again for about a second while another
+// program holds it open. True when nothing is left there; otherwise `error`
+// says why.
+bool removeFile(const QString &path, QString *error = nullptr);
+
+// The temporary files that replacements of the named files in `dir` left
+// there, as a copy that died while writing leaves them: their names.
+QStringList leftoversIn(const QString &dir, const QStringList &fileNames);
 
 // Makes the folder's latest renames last through a power cut, where the system
 // needs telling. Best effort: the names are in place already.
