@@ -3,8 +3,10 @@
 
 #include "record_writer.h"
 #include "support/startedmatch.h"
+#include "support/testparts.h"
 
 #include "platform/qtplatform.h"
+#include "records/file_system.h"
 #include "records/record_files.h"
 #include "records/record_store.h"
 #include "records/record_text.h"
@@ -20,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -148,19 +151,35 @@ QString newName(const TracedCall &call)
 
 } // namespace
 
-class TestRecords : public QObject
+// The record's bytes, the converter and the store's files, without the window.
+class TestRecordStore : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-
     void lineBytes_data();
     void lineBytes();
     void noConverterNoRecord();
     void everyByteBothWays();
     void recordScore_data();
     void recordScore();
+    void startReadsWithoutTheLockOnlyWhenQuiet_data();
+    void startReadsWithoutTheLockOnlyWhenQuiet();
+    void busyLockStoresNothing();
+    void fileHeldByAnotherProgram_data();
+    void fileHeldByAnotherProgram();
+    void readOnlyFileFailsAtOnce();
+    void emptyLockLeftByACrashIsCleared();
+    void realRecordDirectory();
+};
+
+// Loading the record into the window, leaving it and what fails on the way.
+class TestRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
     void firstRunCreatesEmptyFiles();
     void startLeavesExistingBytesUntouched();
     void leaving_data();
@@ -176,30 +195,30 @@ private slots:
     void hugeBinaryFilesStartAndCount();
     void failures_data();
     void failures();
-    void startReadsWithoutTheLockOnlyWhenQuiet_data();
-    void startReadsWithoutTheLockOnlyWhenQuiet();
-    void busyLockStoresNothing();
-    void fileHeldByAnotherProgram_data();
-    void fileHeldByAnotherProgram();
-    void emptyLockLeftByACrashIsCleared();
-    void realRecordDirectory();
-    void killedWriterLeavesOldOrNewBytes();
     void startFinishesAStoreLeftHalfDone_data();
     void startFinishesAStoreLeftHalfDone();
+};
+
+// Writers killed while storing, and two copies racing to leave.
+class TestRecordWriters : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedWriterLeavesOldOrNewBytes();
     void killedStoreLeavesWholePair_data();
     void killedStoreLeavesWholePair();
     void storeSyncsBytesThenNames();
     void twoCopiesLeavingKeepTheHigherRecord();
 };
 
-void TestRecords::initTestCase()
+void TestRecordStore::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY2(records::encodeRecordLine(QString()) && records::decodeRecordText(QByteArray()),
+    QVERIFY2(records::decodeRecordText("\xe8\r\n") == QStringLiteral("è\r\n"),
              "This system has no windows-1252 converter: the game cannot keep its record.");
 }
 
-void TestRecords::lineBytes_data()
+void TestRecordStore::lineBytes_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
@@ -212,7 +231,7 @@ void TestRecords::lineBytes_data()
     QTest::newRow("emoji is one ?") << QStringLiteral("a😀b") << QByteArray("a?b\r\n") << false;
 }
 
-void TestRecords::lineBytes()
+void TestRecordStore::lineBytes()
 {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
@@ -224,7 +243,7 @@ void TestRecords::lineBytes()
 
 // With no converter for the code page, a record came out as a line of "?" and
 // read back as empty text, silently.
-void TestRecords::noConverterNoRecord()
+void TestRecordStore::noConverterNoRecord()
 {
     const char *const unknown = "no-such-code-page";
     QVERIFY(!records::encodeRecordLine(QStringLiteral("Anna"), unknown));
@@ -235,7 +254,7 @@ void TestRecords::noConverterNoRecord()
 // code-page API on Windows), against the code page as ICU has it: Latin-1 but
 // for 0x80 to 0x9F, where the five bytes Windows leaves unassigned stand for
 // the control characters of the same numbers.
-void TestRecords::everyByteBothWays()
+void TestRecordStore::everyByteBothWays()
 {
     static constexpr char16_t from0x80[32] = {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -249,7 +268,7 @@ void TestRecords::everyByteBothWays()
     }
 }
 
-void TestRecords::recordScore_data()
+void TestRecordStore::recordScore_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("number");
@@ -271,7 +290,7 @@ void TestRecords::recordScore_data()
     QTest::newRow("too large") << QStringLiteral("1e999") << qInf();
 }
 
-void TestRecords::recordScore()
+void TestRecordStore::recordScore()
 {
     QFETCH(QString, text);
     QFETCH(double, number);
@@ -582,7 +601,7 @@ void TestRecords::failures()
     QVERIFY(!QFile::exists(records::scoreFileName));   // never in the root directory
 }
 
-void TestRecords::startReadsWithoutTheLockOnlyWhenQuiet_data()
+void TestRecordStore::startReadsWithoutTheLockOnlyWhenQuiet_data()
 {
     QTest::addColumn<QString>("extra");   // a file put in the folder beside the pair; empty: none
     QTest::addColumn<bool>("quiet");
@@ -596,7 +615,7 @@ void TestRecords::startReadsWithoutTheLockOnlyWhenQuiet_data()
 
 // Start-up reads the pair without writing a lock file only in a quiet folder,
 // and a store's replacing a file shows in the pair's version.
-void TestRecords::startReadsWithoutTheLockOnlyWhenQuiet()
+void TestRecordStore::startReadsWithoutTheLockOnlyWhenQuiet()
 {
     QFETCH(QString, extra);
     QFETCH(bool, quiet);
@@ -615,7 +634,7 @@ void TestRecords::startReadsWithoutTheLockOnlyWhenQuiet()
     QVERIFY(records::pairVersion(p.recordDir) != before);
 }
 
-void TestRecords::busyLockStoresNothing()
+void TestRecordStore::busyLockStoresNothing()
 {
     FakePlatform p;
     QLockFile other(p.recordDir + records::lockFileName);
@@ -628,7 +647,7 @@ void TestRecords::busyLockStoresNothing()
 
 // A copy killed right after creating its lock file leaves it empty, naming no
 // process; leaving must not wait QLockFile's default 30 s for it to age.
-void TestRecords::emptyLockLeftByACrashIsCleared()
+void TestRecordStore::emptyLockLeftByACrashIsCleared()
 {
     FakePlatform p;
     QFile lock(p.recordDir + records::lockFileName);
@@ -640,29 +659,35 @@ void TestRecords::emptyLockLeftByACrashIsCleared()
     QCOMPARE(bytesOf(scorePath(p)), QByteArray("5\r\n"));
 }
 
-void TestRecords::fileHeldByAnotherProgram_data()
+void TestRecordStore::fileHeldByAnotherProgram_data()
 {
     QTest::addColumn<QString>("held");
     QTest::addColumn<int>("heldForMs");
+    QTest::addColumn<bool>("intentHeld");   // the intent file too, from when it appears
     QTest::addColumn<QByteArray>("score");
     QTest::addColumn<QByteArray>("name");
 
-    QTest::newRow("score file, for a moment") << records::scoreFileName << 300 << QByteArray("5\r\n") << QByteArray("Ada\r\n");
-    QTest::newRow("name file, for a moment") << records::nameFileName << 300 << QByteArray("5\r\n") << QByteArray("Ada\r\n");
-    QTest::newRow("score file, throughout") << records::scoreFileName << -1 << QByteArray("3\r\n") << QByteArray("Old\r\n");
+    QTest::newRow("score file, for a moment") << records::scoreFileName << 300 << false << QByteArray("5\r\n") << QByteArray("Ada\r\n");
+    QTest::newRow("name file, for a moment") << records::nameFileName << 300 << false << QByteArray("5\r\n") << QByteArray("Ada\r\n");
+    QTest::newRow("score file, throughout") << records::scoreFileName << -1 << false << QByteArray("3\r\n") << QByteArray("Old\r\n");
+    // The intent file then stays: the pupil is told the next start stores the
+    // record, and it does.
+    QTest::newRow("score and intent files, throughout") << records::scoreFileName << -1 << true << QByteArray("5\r\n") << QByteArray("Ada\r\n");
 }
 
 // Windows does not replace a file that another program (a virus scanner, an
 // editor) holds open without sharing it, as Qt's own files are opened. A store
 // tries again while it is held for a moment, and one held throughout stores
-// nothing: both files keep the old record and no temporary file is left.
-void TestRecords::fileHeldByAnotherProgram()
+// nothing: both files keep the old record and no temporary file is left, or,
+// when the intent file cannot go either, the next start stores the new one.
+void TestRecordStore::fileHeldByAnotherProgram()
 {
 #ifndef Q_OS_WIN
     QSKIP("Only Windows keeps a file that another program holds open from being replaced");
 #endif
     QFETCH(QString, held);
     QFETCH(int, heldForMs);
+    QFETCH(bool, intentHeld);
     QFETCH(QByteArray, score);
     QFETCH(QByteArray, name);
 
@@ -670,21 +695,49 @@ void TestRecords::fileHeldByAnotherProgram()
     QVERIFY(!records::writeRecordFiles(p.recordDir, QStringLiteral("3"), QStringLiteral("Old")));
     auto holder = std::make_unique<QFile>(p.recordDir + held);
     QVERIFY(holder->open(QIODevice::ReadOnly));
-    std::thread letGo;
+    QFile intentHolder(p.recordDir + records::intentFileName);
+    std::atomic<bool> stored = false;
+    std::thread other;
     if (heldForMs >= 0)
-        letGo = std::thread([&] { std::this_thread::sleep_for(std::chrono::milliseconds(heldForMs)); holder.reset(); });
+        other = std::thread([&] { std::this_thread::sleep_for(std::chrono::milliseconds(heldForMs)); holder.reset(); });
+    else if (intentHeld)
+        other = std::thread([&] { while (!stored && !intentHolder.open(QIODevice::ReadOnly)) std::this_thread::yield(); });
     const records::StoreResult result = records::storeIfHigher(p.recordDir, 3, QStringLiteral("5"), QStringLiteral("Ada"));
-    if (letGo.joinable())
-        letGo.join();
+    stored = true;
+    if (other.joinable())
+        other.join();
     holder.reset();
+    const bool intentLeft = QFile::exists(intentHolder.fileName());
+    intentHolder.close();
 
     QCOMPARE(result.stored, heldForMs >= 0);
+    QCOMPARE(intentLeft, intentHeld);
+    QCOMPARE(result.failure && result.failure->intentLeft, intentHeld);
+    QVERIFY(!records::RecordLock(p.recordDir).failure());   // as the next start takes it
     QCOMPARE(bytesOf(scorePath(p)), score);
     QCOMPARE(bytesOf(namePath(p)), name);
     QCOMPARE(folderEntries(p.recordDir), onlyTheRecordFiles);
 }
 
-void TestRecords::realRecordDirectory()
+// Windows will not replace a read-only file either, and no waiting changes
+// that: the store gives up at once, not after a second on the window's thread.
+void TestRecordStore::readOnlyFileFailsAtOnce()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Only Windows refuses to replace a read-only file");
+#endif
+    FakePlatform p;
+    putBytes(scorePath(p), "3\r\n");
+    QVERIFY(QFile::setPermissions(scorePath(p), QFile::ReadOwner | QFile::ReadUser));
+    records::ReplacementFile file(scorePath(p));
+    QVERIFY(file.write("9\r\n"));
+    QVERIFY(!file.commit());
+    QCOMPARE(file.commitAttempts(), 1);
+    QCOMPARE(bytesOf(scorePath(p)), QByteArray("3\r\n"));
+    QVERIFY(QFile::setPermissions(scorePath(p), QFile::ReadOwner | QFile::WriteOwner));
+}
+
+void TestRecordStore::realRecordDirectory()
 {
     QtPlatform platform;
     QString error;
@@ -708,7 +761,7 @@ void TestRecords::realRecordDirectory()
 // (k with the name sequenceName(k)); each time, once the next copy has taken the
 // lock (and completed a pair the kill left half replaced), both files must hold
 // the whole of the same record, never a mix or a cut.
-void TestRecords::killedWriterLeavesOldOrNewBytes()
+void TestRecordWriters::killedWriterLeavesOldOrNewBytes()
 {
     QTemporaryDir dir;
     const QString recordDir = dir.path() + QLatin1Char('/');
@@ -791,7 +844,7 @@ void TestRecords::startFinishesAStoreLeftHalfDone()
 // is wholly old until the intent file is in place and wholly new from then on,
 // and the folder holds nothing but the record. A kill before a call that only
 // reads leaves what a kill before the next changing call leaves.
-void TestRecords::killedStoreLeavesWholePair_data()
+void TestRecordWriters::killedStoreLeavesWholePair_data()
 {
     QTest::addColumn<QString>("call");
     QTest::addColumn<int>("nth");   // 0: not killed
@@ -814,7 +867,7 @@ void TestRecords::killedStoreLeavesWholePair_data()
     QTest::newRow("not killed") << QString() << 0 << true;
 }
 
-void TestRecords::killedStoreLeavesWholePair()
+void TestRecordWriters::killedStoreLeavesWholePair()
 {
     QFETCH(QString, call);
     QFETCH(int, nth);
@@ -839,7 +892,7 @@ void TestRecords::killedStoreLeavesWholePair()
 // Each file's bytes reach the system before it is synced (a write, then fsync on
 // its descriptor), the intent file's name is synced into the folder before a
 // record file is replaced, and the replacements before the intent file goes.
-void TestRecords::storeSyncsBytesThenNames()
+void TestRecordWriters::storeSyncsBytesThenNames()
 {
     const QList<TracedCall> calls = tracedStore();
     if (calls.isEmpty())
@@ -875,7 +928,7 @@ void TestRecords::storeSyncsBytesThenNames()
 }
 
 // Two copies loaded the same record 3 and leave with 5 and 9: 9 stays, whatever the order.
-void TestRecords::twoCopiesLeavingKeepTheHigherRecord()
+void TestRecordWriters::twoCopiesLeavingKeepTheHigherRecord()
 {
     QTemporaryDir dir;
     const QString recordDir = dir.path() + QLatin1Char('/');
@@ -904,5 +957,14 @@ void TestRecords::twoCopiesLeavingKeepTheHigherRecord()
     }
 }
 
-QTEST_MAIN(TestRecords)
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);   // as QTEST_MAIN does
+    QStandardPaths::setTestModeEnabled(true);
+    TestRecordStore store;
+    TestRecords window;
+    TestRecordWriters writers;
+    return runTestParts(argc, argv, {{"unit", &store}, {"window", &window}, {"soak", &writers}});
+}
 #include "tst_records.moc"
