@@ -54,21 +54,18 @@ public:
 
     QString fileName() const { return m_path; }
     QString errorString() const { return m_error; }
-    // How many times the last commit tried to replace the file.
-    int commitAttempts() const { return m_attempts; }
 
 private:
     struct Native;
     QString m_path;
     QString m_error;
-    int m_attempts = 0;
     std::unique_ptr<Native> m_native;
 };
 
 // Removes the file at `path`, trying again for about a second while another
 // program holds it open. True when nothing is left there; otherwise `error`
-// says why.
-bool removeFile(const QString &path, QString *error = nullptr);
+// says why. `attempts` counts the tries.
+bool removeFile(const QString &path, QString *error = nullptr, int *attempts = nullptr);
 
 // The temporary files that replacements of the named files in `dir` left
 // there, as a copy that died while writing leaves them: their names.

@@ -24,8 +24,10 @@ std::optional<Entry> entryAt(const QString &path)
                   status.st_ctim.tv_sec * 1000000000LL + status.st_ctim.tv_nsec}};
 }
 
-bool removeFile(const QString &path, QString *error)
+bool removeFile(const QString &path, QString *error, int *attempts)
 {
+    if (attempts)
+        *attempts = 1;
     QFile file(path);
     if (file.remove() || !QFileInfo::exists(path))
         return true;
@@ -61,7 +63,6 @@ bool ReplacementFile::write(const QByteArray &bytes)
 
 bool ReplacementFile::commit()
 {
-    m_attempts = 1;
     if (m_native->file.commit())
         return true;
     m_error = m_native->file.errorString();

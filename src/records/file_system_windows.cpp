@@ -132,7 +132,6 @@ bool ReplacementFile::write(const QByteArray &bytes)
 
 bool ReplacementFile::commit()
 {
-    m_attempts = 0;
     if (m_native->temporary.isEmpty()) {
         m_error = systemError(ERROR_INVALID_HANDLE);
         return false;
@@ -145,7 +144,7 @@ bool ReplacementFile::commit()
     // were made, so a replacement that survives comes with the intent file
     // written before it.
     DWORD code = 0;
-    m_attempts = tryWhileHeld(m_path, [&] {
+    tryWhileHeld(m_path, [&] {
         return MoveFileExW(native(m_native->temporary).c_str(), native(m_path).c_str(), MOVEFILE_REPLACE_EXISTING);
     }, &code);
     if (code != 0) {
@@ -156,11 +155,13 @@ bool ReplacementFile::commit()
     return true;
 }
 
-bool removeFile(const QString &path, QString *error)
+bool removeFile(const QString &path, QString *error, int *attempts)
 {
     DWORD code = 0;
-    tryWhileHeld(path, [&] { return DeleteFileW(native(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; },
-                 &code);
+    const int tries = tryWhileHeld(
+        path, [&] { return DeleteFileW(native(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; }, &code);
+    if (attempts)
+        *attempts = tries;
     if (code != 0 && error)
         *error = systemError(code);
     return code == 0;
