@@ -2,7 +2,7 @@
 
 #include "support/fakeplatform.h"
 #include "support/tavolaview.h"
-#include "support/testmain.h"
+#include "support/testparts.h"
 
 #include "exercise/bands.h"
 #include "exercise/draws.h"
@@ -23,6 +23,7 @@ float rFor(int k, int n)
 
 } // namespace
 
+// The plain functions, no window.
 class TestExercise : public QObject
 {
     Q_OBJECT
@@ -36,11 +37,19 @@ private slots:
     void factorDraws();
     void keptDenominator_data();
     void keptDenominator();
+    void bandGeometry();
+};
+
+// cmdNext_Click on the window.
+class TestNewExercise : public QObject
+{
+    Q_OBJECT
+
+private slots:
     void everyPossibleExercise();
     void stateAfterNewExercise_data();
     void stateAfterNewExercise();
     void bandsFollowTheAnswer();
-    void bandGeometry();
 };
 
 void TestExercise::search_data()
@@ -143,7 +152,7 @@ void TestExercise::keptDenominator()
     QCOMPARE(exercise::draws::keptDenominator(QString::number(drawn), QString::number(c)), QString::number(kept));
 }
 
-void TestExercise::everyPossibleExercise()
+void TestNewExercise::everyPossibleExercise()
 {
     // Every draw of the game: 11 x 8 x 10 operands and 6 factors, through the real handler.
     FakePlatform platform;
@@ -185,14 +194,14 @@ void TestExercise::everyPossibleExercise()
     QCOMPARE(denominatorTenOnlyWithC, (1 << 1) | (1 << 8));
 }
 
-void TestExercise::stateAfterNewExercise_data()
+void TestNewExercise::stateAfterNewExercise_data()
 {
     QTest::addColumn<bool>("graded");
     QTest::newRow("first exercise, never graded") << false;
     QTest::newRow("after a grading") << true;
 }
 
-void TestExercise::stateAfterNewExercise()
+void TestNewExercise::stateAfterNewExercise()
 {
     QFETCH(bool, graded);
     FakePlatform platform;
@@ -218,7 +227,7 @@ void TestExercise::stateAfterNewExercise()
     QCOMPARE(platform.seeds.size(), 1);
 }
 
-void TestExercise::bandsFollowTheAnswer()
+void TestNewExercise::bandsFollowTheAnswer()
 {
     FakePlatform platform;
     Tavola window(&platform);
@@ -262,5 +271,12 @@ void TestExercise::bandGeometry()
     QCOMPARE(exercise::bands::bandColour(20 * 13, 20 * 10, 300), QColor(255, 200, 255));
 }
 
-QUORVEL_TEST_MAIN(TestExercise)
+int main(int argc, char **argv)
+{
+    TestApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);   // as QTEST_MAIN does
+    TestExercise plain;
+    TestNewExercise window;
+    return runTestParts(argc, argv, {{"unit", &plain}, {"window", &window}});
+}
 #include "tst_exercise.moc"

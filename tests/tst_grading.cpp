@@ -1,13 +1,12 @@
-// Answer entry and grading: the number readings, the verdict, the counts, and
-// the keys of the answer boxes, Enter and the access keys through the window.
+// Answer entry and grading: the verdict, the counts, and the keys of the
+// answer boxes, Enter and the access keys through the window.
 
 #include "support/fakeplatform.h"
 #include "support/tavolaview.h"
-#include "support/testmain.h"
+#include "support/testparts.h"
 
 #include "grading/answer_keys.h"
 #include "grading/verdict.h"
-#include "numbers/number_reading.h"
 #include "platform/qtplatform.h"
 #include "window/tavola.h"
 
@@ -18,7 +17,6 @@
 #include <QTimer>
 
 #include <cmath>
-#include <limits>
 #include <map>
 
 namespace {
@@ -95,23 +93,25 @@ struct Game
 
 } // namespace
 
-class TestGrading : public QObject
+// The plain logic, no window.
+class TestGradingRules : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Plain logic, no window.
-    void lenientReading_data();
-    void lenientReading();
-    void strictReading_data();
-    void strictReading();
     void answerCharacters();
     void typedCharacter_data();
     void typedCharacter();
     void verdict_data();
     void verdict();
+};
 
-    // Through the window.
+// Through the window.
+class TestGrading : public QObject
+{
+    Q_OBJECT
+
+private slots:
     void roadOfOneAnswer();
     void answerBoxKeys_data();
     void answerBoxKeys();
@@ -123,6 +123,7 @@ private slots:
     void enterNeverReachesABoxWhileNextIsEnabled();
     void enterOnExitButtonPressesExit_data();
     void enterOnExitButtonPressesExit();
+    void heldEnterIsOnePress_data();
     void heldEnterIsOnePress();
     void praises_data();
     void praises();
@@ -133,74 +134,7 @@ private slots:
     void accessKeys();
 };
 
-void TestGrading::lenientReading_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value");
-
-    QTest::newRow("12 and CR LF") << QStringLiteral("12\r\n") << 12.0;
-    QTest::newRow("blank between digits") << QStringLiteral("1 2") << 12.0;
-    QTest::newRow("tab and line feed between digits") << QStringLiteral("\t4\n2") << 42.0;
-    QTest::newRow("stops at /") << QStringLiteral("3/4") << 3.0;
-    QTest::newRow("stops at a letter") << QStringLiteral("5a") << 5.0;
-    QTest::newRow("stops at a comma") << QStringLiteral("1,5") << 1.0;
-    QTest::newRow("empty") << QString() << 0.0;
-    QTest::newRow("blanks alone") << QStringLiteral("   ") << 0.0;
-    QTest::newRow("no number first") << QStringLiteral("x12") << 0.0;
-    QTest::newRow("leading zeros") << QStringLiteral("007") << 7.0;
-    QTest::newRow("sign apart from the digits") << QStringLiteral(" - 3") << -3.0;
-    QTest::newRow("plus") << QStringLiteral("+5") << 5.0;
-    QTest::newRow("two signs") << QStringLiteral("+-5") << 0.0;
-    QTest::newRow("no whole part") << QStringLiteral(".5") << 0.5;
-    QTest::newRow("second point stops") << QStringLiteral("1.2.3") << 1.2;
-    QTest::newRow("exponent") << QStringLiteral("1 e 2") << 100.0;
-    QTest::newRow("negative exponent") << QStringLiteral("2E-1") << 0.2;
-    QTest::newRow("exponent without digits") << QStringLiteral("7e+") << 7.0;
-    QTest::newRow("exponent needs a number first") << QStringLiteral("e5") << 0.0;
-    QTest::newRow("too large") << QStringLiteral("1e999") << std::numeric_limits<double>::infinity();
-}
-
-void TestGrading::lenientReading()
-{
-    QFETCH(QString, text);
-    QFETCH(double, value);
-    QCOMPARE(numbers::lenientNumber(text), value);
-}
-
-void TestGrading::strictReading_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<bool>("readable");
-    QTest::addColumn<double>("value");
-
-    QTest::newRow("digits") << QStringLiteral("12") << QStringLiteral("C") << true << 12.0;
-    QTest::newRow("blanks around") << QStringLiteral("  7 ") << QStringLiteral("C") << true << 7.0;
-    QTest::newRow("leading zero") << QStringLiteral("02") << QStringLiteral("C") << true << 2.0;
-    QTest::newRow("Italian decimal comma") << QStringLiteral("2,5") << QStringLiteral("it_IT") << true << 2.5;
-    QTest::newRow("Italian thousands") << QStringLiteral("1.000") << QStringLiteral("it_IT") << false << 0.0;
-    QTest::newRow("English thousands") << QStringLiteral("1,000") << QStringLiteral("en_US") << false << 0.0;
-    QTest::newRow("decimal point in Italian") << QStringLiteral("2.5") << QStringLiteral("it_IT") << false << 0.0;
-    QTest::newRow("fraction") << QStringLiteral("3/4") << QStringLiteral("C") << false << 0.0;
-    QTest::newRow("blank inside") << QStringLiteral("1 2") << QStringLiteral("C") << false << 0.0;
-    QTest::newRow("trailing letter") << QStringLiteral("5a") << QStringLiteral("C") << false << 0.0;
-    QTest::newRow("blanks alone") << QStringLiteral("   ") << QStringLiteral("C") << false << 0.0;
-    QTest::newRow("empty") << QString() << QStringLiteral("C") << false << 0.0;
-}
-
-void TestGrading::strictReading()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, locale);
-    QFETCH(bool, readable);
-    QFETCH(double, value);
-    const std::optional<double> read = numbers::strictNumber(text, QLocale(locale));
-    QCOMPARE(read.has_value(), readable);
-    if (readable)
-        QCOMPARE(*read, value);
-}
-
-void TestGrading::answerCharacters()
+void TestGradingRules::answerCharacters()
 {
     QList<int> found;
     for (int code = 0; code < 256; ++code) {
@@ -210,7 +144,7 @@ void TestGrading::answerCharacters()
     QCOMPARE(found, (QList<int>{8, 32, 43, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57}));
 }
 
-void TestGrading::typedCharacter_data()
+void TestGradingRules::typedCharacter_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
@@ -230,7 +164,7 @@ void TestGrading::typedCharacter_data()
     QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << QStringLiteral("\x7f") << -1;
 }
 
-void TestGrading::typedCharacter()
+void TestGradingRules::typedCharacter()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
@@ -240,7 +174,7 @@ void TestGrading::typedCharacter()
     QCOMPARE(grading::typedCharacter(event).value_or(-1), code);
 }
 
-void TestGrading::verdict_data()
+void TestGradingRules::verdict_data()
 {
     // The readings follow the locale; the window's tests run in the C locale.
     QTest::addColumn<QString>("numerator");
@@ -256,7 +190,7 @@ void TestGrading::verdict_data()
     QTest::newRow("Italian thousands") << "2" << "3.000" << "it_IT" << correctionTwoThirds;
 }
 
-void TestGrading::verdict()
+void TestGradingRules::verdict()
 {
     QFETCH(QString, numerator);
     QFETCH(QString, denominator);
@@ -425,19 +359,36 @@ void TestGrading::nextExerciseAfterGrading()
     QVERIFY(game.isExerciseOpen());
 }
 
+void TestGrading::heldEnterIsOnePress_data()
+{
+    QTest::addColumn<bool>("firstFlaggedAsRepeat");
+
+    QTest::newRow("held down") << false;
+    // Under Wine the Enter that closed the last instruction box is never seen
+    // released, and the next press arrives flagged as a repeat.
+    QTest::newRow("first press flagged as a repeat") << true;
+}
+
 void TestGrading::heldEnterIsOnePress()
 {
+    QFETCH(bool, firstFlaggedAsRepeat);
     Game game;
     QVERIFY(game.showActive());
     Tavola &w = game.window;
     game.exercise(1, 1, 3);
-    game.type(QStringLiteral("2\r3"));
+    const auto pressEnter = [](bool autoRepeat) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), autoRepeat);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    };
+    game.type(QStringLiteral("2"));
+    pressEnter(firstFlaggedAsRepeat);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text3"));
+    game.type(QStringLiteral("3"));
     // The first press grades; the repeats of the key held down do nothing.
     QTest::keyPress(box(w, "Text3"), Qt::Key_Return);
-    for (int i = 0; i < 10; ++i) {
-        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-        QApplication::sendEvent(QApplication::focusWidget(), &repeat);
-    }
+    for (int i = 0; i < 10; ++i)
+        pressEnter(true);
     QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(scores(game.window), QStringLiteral("1 0 1"));
     QVERIFY(game.isGraded());
@@ -644,5 +595,13 @@ void TestGrading::accessKeys()
     QCOMPARE(game.platform.seeds.size(), 1);
 }
 
-QUORVEL_TEST_MAIN(TestGrading)
+int main(int argc, char **argv)
+{
+    TestApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);   // as QTEST_MAIN does
+    TestGradingRules rules;
+    TestGrading window;
+    return runTestParts(argc, argv, {{"unit", &rules}, {"window", &window}});
+}
+
 #include "tst_grading.moc"

@@ -3,7 +3,7 @@
 // room changes nothing, another page's higher record stays, and a store a page
 // left half done is finished by the next.
 
-#include "support/testmain.h"
+#include <QCoreApplication>
 
 #include "records/record_files.h"
 #include "records/record_store.h"
@@ -170,5 +170,5 @@ void TestWebStorage::pageClosedMidStoreIsFinished()
     QCOMPARE(records::readWholeFile(folder + records::nameFileName).text, QStringLiteral("Niccolò\r\n"));
 }
 
-QUORVEL_TEST_MAIN(TestWebStorage)
+QTEST_GUILESS_MAIN(TestWebStorage)
 #include "tst_webstorage.moc"

@@ -61,7 +61,7 @@ private slots:
 void TestWindow::textBoxes_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QRect>("place");   // in pixels, 15 twips each
     QTest::addColumn<QString>("text");
     QTest::addColumn<QColor>("background");
     QTest::addColumn<QString>("family");
@@ -71,25 +71,26 @@ void TestWindow::textBoxes_data()
     QTest::addColumn<int>("maxLength");
 
     const QColor red(255, 0, 0), green(0, 128, 0), white(255, 255, 255);
-    const QString arial = QStringLiteral("Arial"), times = QStringLiteral("Times New Roman");
-    QTest::newRow("sommanumtxt") << "sommanumtxt" << QRect(2640, 120, 1815, 1245) << "9" << red << arial << 48.0 << true << "" << 32767;
-    QTest::newRow("sommadentxt") << "sommadentxt" << QRect(2640, 1560, 1815, 1245) << "10" << red << arial << 48.0 << true << "" << 32767;
-    QTest::newRow("txtAnswer") << "txtAnswer" << QRect(8640, 120, 1815, 1200) << "9" << green << arial << 48.0 << true
+    // Arial and Times New Roman, drawn by their Liberation twins.
+    const QString arial = QStringLiteral("Liberation Sans"), times = QStringLiteral("Liberation Serif");
+    QTest::newRow("sommanumtxt") << "sommanumtxt" << QRect(176, 8, 121, 83) << "9" << red << arial << 48.0 << true << "" << 32767;
+    QTest::newRow("sommadentxt") << "sommadentxt" << QRect(176, 104, 121, 83) << "10" << red << arial << 48.0 << true << "" << 32767;
+    QTest::newRow("txtAnswer") << "txtAnswer" << QRect(576, 8, 121, 80) << "9" << green << arial << 48.0 << true
                                << "Inserisci il risultato e  premi il tasto  Invio" << 15;
-    QTest::newRow("Text3") << "Text3" << QRect(8640, 1560, 1815, 1200) << "10" << green << arial << 48.0 << true
+    QTest::newRow("Text3") << "Text3" << QRect(576, 104, 121, 80) << "10" << green << arial << 48.0 << true
                            << "Inserisci il risultato e  premi il tasto  Invio oppure con il mouse vai al numeratore" << 15;
-    QTest::newRow("Text1") << "Text1" << QRect(480, 120, 1455, 855) << "1" << white << times << 36.0 << false << "" << 32767;
-    QTest::newRow("Text2") << "Text2" << QRect(480, 1200, 1455, 855) << "2" << white << times << 36.0 << false << "" << 32767;
-    QTest::newRow("Text5") << "Text5" << QRect(4920, 120, 1455, 855) << "5" << white << times << 36.0 << false << "" << 32767;
-    QTest::newRow("Text6") << "Text6" << QRect(4920, 2040, 1455, 855) << "6" << white << times << 36.0 << false << "" << 32767;
-    QTest::newRow("Text9") << "Text9" << QRect(2640, 240, 1815, 1215) << "9" << white << arial << 48.0 << false << "" << 32767;
-    QTest::newRow("Text10") << "Text10" << QRect(2640, 1800, 1815, 1185) << "10" << white << arial << 48.0 << false << "" << 32767;
+    QTest::newRow("Text1") << "Text1" << QRect(32, 8, 97, 57) << "1" << white << times << 36.0 << false << "" << 32767;
+    QTest::newRow("Text2") << "Text2" << QRect(32, 80, 97, 57) << "2" << white << times << 36.0 << false << "" << 32767;
+    QTest::newRow("Text5") << "Text5" << QRect(328, 8, 97, 57) << "5" << white << times << 36.0 << false << "" << 32767;
+    QTest::newRow("Text6") << "Text6" << QRect(328, 136, 97, 57) << "6" << white << times << 36.0 << false << "" << 32767;
+    QTest::newRow("Text9") << "Text9" << QRect(176, 16, 121, 81) << "9" << white << arial << 48.0 << false << "" << 32767;
+    QTest::newRow("Text10") << "Text10" << QRect(176, 120, 121, 79) << "10" << white << arial << 48.0 << false << "" << 32767;
 }
 
 void TestWindow::textBoxes()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, twips);
+    QFETCH(QRect, place);
     QFETCH(QString, text);
     QFETCH(QColor, background);
     QFETCH(QString, family);
@@ -103,12 +104,11 @@ void TestWindow::textBoxes()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QLineEdit *box = named<QLineEdit>(window, name);
-    QCOMPARE(box->geometry(), design::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(box->geometry(), place);
     QCOMPARE(box->text(), text);
     if (visible)
         QCOMPARE(backColour(box), background);
-    // The design's family, named as the family that draws it.
-    QCOMPARE(box->font().family(), fonts::drawnFamily(family));
+    QCOMPARE(box->font().family(), family);
     QCOMPARE(box->font().pointSizeF(), points);
     QVERIFY(box->font().bold());
     QCOMPARE(box->alignment(), Qt::AlignCenter);
@@ -120,7 +120,7 @@ void TestWindow::textBoxes()
 void TestWindow::labels_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QRect>("place");   // in pixels, 15 twips each
     QTest::addColumn<QString>("text");
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<QString>("family");
@@ -132,32 +132,33 @@ void TestWindow::labels_data()
     QTest::addColumn<bool>("autoSize");
     QTest::addColumn<QString>("toolTip");
 
-    const QString sans = QStringLiteral("MS Sans Serif"), times = QStringLiteral("Times New Roman");
+    // MS Sans Serif, Arial and Arial Black, and Times New Roman, drawn by their Liberation twins.
+    const QString sans = QStringLiteral("Liberation Sans"), times = QStringLiteral("Liberation Serif");
     const QColor yellow(255, 255, 0), red(255, 0, 0), blue(0, 0, 255), cyan(0, 255, 255), green(0, 128, 0);
-    QTest::newRow("Label4") << "Label4" << QRect(5640, 720, 1815, 1575) << "=" << QColor(255, 255, 255) << "Arial" << 72.0 << true << true << false << true << false << "";
-    QTest::newRow("Label11") << "Label11" << QRect(120, 240, 2415, 375) << "Tempo restante" << yellow << sans << 13.5 << true << false << false << false << false
+    QTest::newRow("Label4") << "Label4" << QRect(376, 48, 121, 105) << "=" << QColor(255, 255, 255) << sans << 72.0 << true << true << false << true << false << "";
+    QTest::newRow("Label11") << "Label11" << QRect(8, 16, 161, 25) << "Tempo restante" << yellow << sans << 13.5 << true << false << false << false << false
                              << "Se premi invio passo al denominatore";
-    QTest::newRow("lblconto") << "lblconto" << QRect(360, 840, 1575, 495) << "00.00.00" << red << "Arial Black" << 12.0 << true << false << true << false << false << "";
-    QTest::newRow("lblMessage") << "lblMessage" << QRect(2040, 2880, 6615, 615) << "" << red << sans << 24.0 << true << true << false << true << false << "";
-    QTest::newRow("Label6") << "Label6" << QRect(360, 3480, 2565, 495) << "Risposte esatte" << yellow << sans << 18.0 << false << false << true << true << true << "";
-    QTest::newRow("Label1") << "Label1" << QRect(4320, 3480, 2520, 495) << "Risposte errate" << red << sans << 18.0 << false << false << true << false << true << "";
-    QTest::newRow("Label3") << "Label3" << QRect(8160, 3480, 2340, 495) << "Risposte totali" << blue << sans << 18.0 << false << false << true << false << true << "";
-    QTest::newRow("lblScore") << "lblScore" << QRect(1320, 4200, 555, 885) << "0" << yellow << times << 36.0 << true << false << true << true << true
+    QTest::newRow("lblconto") << "lblconto" << QRect(24, 56, 105, 33) << "00.00.00" << red << sans << 12.0 << true << false << true << false << false << "";
+    QTest::newRow("lblMessage") << "lblMessage" << QRect(136, 192, 441, 41) << "" << red << sans << 24.0 << true << true << false << true << false << "";
+    QTest::newRow("Label6") << "Label6" << QRect(24, 232, 171, 33) << "Risposte esatte" << yellow << sans << 18.0 << false << false << true << true << true << "";
+    QTest::newRow("Label1") << "Label1" << QRect(288, 232, 168, 33) << "Risposte errate" << red << sans << 18.0 << false << false << true << false << true << "";
+    QTest::newRow("Label3") << "Label3" << QRect(544, 232, 156, 33) << "Risposte totali" << blue << sans << 18.0 << false << false << true << false << true << "";
+    QTest::newRow("lblScore") << "lblScore" << QRect(88, 280, 37, 59) << "0" << yellow << times << 36.0 << true << false << true << true << true
                               << "Questo è il tuo punteggio. Forza con il  record";
-    QTest::newRow("lblScore1") << "lblScore1" << QRect(5160, 4200, 540, 885) << "0" << red << times << 36.0 << true << false << true << true << true << "";
-    QTest::newRow("lblScore2") << "lblScore2" << QRect(9120, 4080, 555, 885) << "0" << blue << times << 36.0 << true << false << true << true << true << "";
-    QTest::newRow("Label14") << "Label14" << QRect(720, 5400, 1785, 735) << "Sfidante" << green << sans << 24.0 << false << false << true << true << false << "";
-    QTest::newRow("lblnome1") << "lblnome1" << QRect(720, 6480, 180, 495) << "" << green << sans << 18.0 << true << false << true << false << true << "";
-    QTest::newRow("Label12") << "Label12" << QRect(120, 7200, 2295, 375) << "Il record  è di " << cyan << sans << 18.0 << false << false << false << false << false << "";
-    QTest::newRow("lblnome") << "lblnome" << QRect(2520, 7200, 5535, 495) << "" << cyan << sans << 18.0 << false << false << false << false << false << "";
-    QTest::newRow("Label13") << "Label13" << QRect(8280, 7200, 1455, 435) << "con punti" << cyan << sans << 18.0 << false << false << false << false << true << "";
-    QTest::newRow("lblpunti") << "lblpunti" << QRect(9960, 7080, 270, 555) << "0" << QColor(0, 255, 0) << sans << 24.0 << false << false << false << false << true << "";
+    QTest::newRow("lblScore1") << "lblScore1" << QRect(344, 280, 36, 59) << "0" << red << times << 36.0 << true << false << true << true << true << "";
+    QTest::newRow("lblScore2") << "lblScore2" << QRect(608, 272, 37, 59) << "0" << blue << times << 36.0 << true << false << true << true << true << "";
+    QTest::newRow("Label14") << "Label14" << QRect(48, 360, 119, 49) << "Sfidante" << green << sans << 24.0 << false << false << true << true << false << "";
+    QTest::newRow("lblnome1") << "lblnome1" << QRect(48, 432, 12, 33) << "" << green << sans << 18.0 << true << false << true << false << true << "";
+    QTest::newRow("Label12") << "Label12" << QRect(8, 480, 153, 25) << "Il record  è di " << cyan << sans << 18.0 << false << false << false << false << false << "";
+    QTest::newRow("lblnome") << "lblnome" << QRect(168, 480, 369, 33) << "" << cyan << sans << 18.0 << false << false << false << false << false << "";
+    QTest::newRow("Label13") << "Label13" << QRect(552, 480, 97, 29) << "con punti" << cyan << sans << 18.0 << false << false << false << false << true << "";
+    QTest::newRow("lblpunti") << "lblpunti" << QRect(664, 472, 18, 37) << "0" << QColor(0, 255, 0) << sans << 24.0 << false << false << false << false << true << "";
 }
 
 void TestWindow::labels()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, twips);
+    QFETCH(QRect, place);
     QFETCH(QString, text);
     QFETCH(QColor, colour);
     QFETCH(QString, family);
@@ -172,18 +173,17 @@ void TestWindow::labels()
     FakePlatform platform;
     Tavola window(&platform);
     const Label *label = named<Label>(window, name);
-    const QRect designed = design::twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
     // Every label keeps its place; one that sizes to its text takes its caption's size.
-    QCOMPARE(label->pos(), designed.topLeft());
+    QCOMPARE(label->pos(), place.topLeft());
     QCOMPARE(label->autoSize(), autoSize);
     if (autoSize)
         QCOMPARE(label->size(), label->sizeHint());
     else
-        QCOMPARE(label->size(), designed.size());
+        QCOMPARE(label->size(), place.size());
     QCOMPARE(label->text(), text);
     QCOMPARE(label->textFormat(), Qt::PlainText);
     QCOMPARE(textColour(label), colour);
-    QCOMPARE(label->font().family(), fonts::drawnFamily(family));
+    QCOMPARE(label->font().family(), family);
     QCOMPARE(label->font().pointSizeF(), points);
     QCOMPARE(label->font().bold(), bold);
     QCOMPARE(label->font().italic(), italic);
@@ -255,17 +255,17 @@ void TestWindow::buttons()
 {
     FakePlatform platform;
     Tavola window(&platform);
-    struct Row { PictureButton *button; QRect twips; QString text; QColor face; QString toolTip; };
+    struct Row { PictureButton *button; QRect place; QString text; QColor face; QString toolTip; };
     const Row rows[] = {
-        {button(window, "cmdNext"), {4560, 5160, 1815, 1095}, QStringLiteral("&Nuovo calcolo"), QColor(0, 192, 192), QStringLiteral("Go")},
-        {button(window, "cmdExit"), {8520, 5040, 1815, 1095}, QStringLiteral("E&xit"), QColor(255, 128, 0), QStringLiteral("Allora ti arrendi?")},
+        {button(window, "cmdNext"), {304, 344, 121, 73}, QStringLiteral("&Nuovo calcolo"), QColor(0, 192, 192), QStringLiteral("Go")},
+        {button(window, "cmdExit"), {568, 336, 121, 73}, QStringLiteral("E&xit"), QColor(255, 128, 0), QStringLiteral("Allora ti arrendi?")},
     };
     for (const Row &row : rows) {
-        QCOMPARE(row.button->geometry(), design::twipsRect(row.twips.x(), row.twips.y(), row.twips.width(), row.twips.height()));
+        QCOMPARE(row.button->geometry(), row.place);
         QCOMPARE(row.button->text(), row.text);
         QCOMPARE(row.button->palette().color(QPalette::Button), row.face);
         QCOMPARE(row.button->toolTip(), row.toolTip);
-        QCOMPARE(row.button->font().family(), fonts::drawnFamily(QStringLiteral("MS Sans Serif")));
+        QCOMPARE(row.button->font().family(), QStringLiteral("Liberation Sans"));   // for MS Sans Serif
         QCOMPARE(row.button->font().pointSizeF(), 8.25);
         QVERIFY(row.button->font().bold());
         QVERIFY(!row.button->currentPicture().isNull());
@@ -316,8 +316,8 @@ void TestWindow::everyVisibleControlInsideTheClientArea()
         if (child->isVisible())
             QVERIFY2(surface(window)->rect().contains(child->geometry()), qPrintable(child->objectName()));
     }
-    // The lowest control, lblnome, reaches down to 7200 + 495 twips.
-    QCOMPARE(label(window, "lblnome")->geometry().bottom() + 1, design::twipsToPixels(7200 + 495));
+    // The lowest control, lblnome, reaches down to 7200 + 495 twips, 513 pixels.
+    QCOMPARE(label(window, "lblnome")->geometry().bottom() + 1, 513);
 }
 
 void TestWindow::tabOrder()

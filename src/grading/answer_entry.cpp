@@ -10,6 +10,11 @@
 bool Tavola::eventFilter(QObject *watched, QEvent *event)
 {
     // This runs before the control's own key handling.
+    if (event->type() == QEvent::KeyRelease) {
+        const auto &key = *static_cast<QKeyEvent *>(event);
+        if (grading::isEnterKey(key))
+            m_enter.released(key.isAutoRepeat());
+    }
     if (event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     const auto &key = *static_cast<QKeyEvent *>(event);
@@ -17,7 +22,7 @@ bool Tavola::eventFilter(QObject *watched, QEvent *event)
     if (grading::isEnterKey(key)) {
         // An Enter held down would otherwise race through grading, the next
         // exercise and grading its empty boxes, over and over: one press, one step.
-        if (key.isAutoRepeat())
+        if (!m_enter.pressIsNew(key.isAutoRepeat()))
             return true;
         // A focused button takes Enter itself. Anywhere else Enter belongs to
         // "Nuovo calcolo" while it is enabled, and the control never sees it.

@@ -25,4 +25,30 @@ bool isEnterKey(const QKeyEvent &event);
 // the focused box, which would insert the character: the window eats it.
 bool isAltCharacter(const QKeyEvent &event);
 
+// Tells a new press of a key from the same key held down, whose repeats the
+// system flags. A repeat counts as held only after a press of the key that
+// this window saw: the release of a press that closed a message box goes to
+// the box, and Windows may then flag the next press as a repeat.
+class HeldKey
+{
+public:
+    // Whether this press is a new one.
+    bool pressIsNew(bool autoRepeat)
+    {
+        const bool isNew = !autoRepeat || !m_down;
+        m_down = true;
+        return isNew;
+    }
+    void released(bool autoRepeat)
+    {
+        if (!autoRepeat)
+            m_down = false;
+    }
+    // The window lost the keyboard: the key is released elsewhere.
+    void forget() { m_down = false; }
+
+private:
+    bool m_down = false;
+};
+
 } // namespace grading

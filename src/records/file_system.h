@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <memory>
@@ -9,7 +10,8 @@
 
 // The few file system calls of the record store that differ between systems:
 // file_system_posix.cpp on Debian, file_system_windows.cpp on Windows (with
-// file_system_desktop.cpp for both), file_system_web.cpp in the browser.
+// file_system_desktop.cpp for both), file_system_web.cpp in the browser; the
+// names of the temporary files, which all share, in replacement_names.cpp.
 namespace records {
 
 // Tells one file at a path from another: every change a store makes to a
@@ -18,8 +20,10 @@ struct FileVersion {
     quint64 device = 0;
     quint64 inode = 0;
     qint64 size = 0;
-    qint64 modifiedNs = 0;
-    qint64 changedNs = 0;
+    // Only ever compared, in the system's own units: nanoseconds since 1970
+    // on Debian, hundreds of nanoseconds since 1601 on Windows.
+    qint64 modified = 0;
+    qint64 changed = 0;
     bool operator==(const FileVersion &) const = default;
 };
 
@@ -59,12 +63,18 @@ private:
     std::unique_ptr<Native> m_native;
 };
 
+// Removes the file at `path`, trying again for about a second while another
+// program holds it open. True when nothing is left there; otherwise `error`
+// says why. `attempts` counts the tries.
+bool removeFile(const QString &path, QString *error = nullptr, int *attempts = nullptr);
+
+// The temporary files that replacements of the named files in `dir` left
+// there, as a copy that died while writing leaves them: their names.
+QStringList leftoversIn(const QString &dir, const QStringList &fileNames);
+
 // Makes the folder's latest renames last through a power cut, where the system
 // needs telling. Best effort: the names are in place already.
 void syncFolder(const QString &dir);
-
-// Removes a file the store made; false when it was not there or stays.
-bool removeFile(const QString &path);
 
 // Where the folder lives in memory and the record in the browser's storage, the
 // folder held against the game's other pages (tabs) of the same site, and brought

@@ -1,6 +1,7 @@
 #include "records/file_system.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <fcntl.h>
@@ -21,6 +22,18 @@ std::optional<Entry> entryAt(const QString &path)
                  {quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
                   status.st_mtim.tv_sec * 1000000000LL + status.st_mtim.tv_nsec,
                   status.st_ctim.tv_sec * 1000000000LL + status.st_ctim.tv_nsec}};
+}
+
+bool removeFile(const QString &path, QString *error, int *attempts)
+{
+    if (attempts)
+        *attempts = 1;
+    QFile file(path);
+    if (file.remove() || !QFileInfo::exists(path))
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 // QSaveFile writes a temporary file beside the file and renames it over the

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
 
@@ -236,11 +237,21 @@ void syncFolder(const QString &)
     // Each item is in the storage as soon as setItem returns.
 }
 
-bool removeFile(const QString &path)
+bool removeFile(const QString &path, QString *error, int *attempts)
 {
-    if (touchedPaths().contains(QDir::cleanPath(path)) && storageRemove(keyOf(path).constData()) != 0)
+    if (attempts)
+        *attempts = 1;
+    if (touchedPaths().contains(QDir::cleanPath(path)) && storageRemove(keyOf(path).constData()) != 0) {
+        if (error)
+            *error = storageRefused;
         return false;
-    return QFile::remove(path);
+    }
+    QFile file(path);
+    if (file.remove() || !QFileInfo::exists(path))
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 FolderGuard::FolderGuard(const QString &dir, int timeoutMs)

@@ -1,7 +1,7 @@
 #include "records/file_system.h"
+#include "records/replacement_names.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 
 #include <windows.h>
 
@@ -21,26 +21,41 @@ QString systemError(DWORD code)
     return qt_error_string(int(code));
 }
 
-// QSaveFile's names, which the store's leftovers are known by: the file's
-// name, a dot and six letters or digits.
-QString temporaryName(const QString &path)
+// What a program that holds the file open without sharing it (a virus
+// scanner, an editor) makes a replacement or a removal fail with, for as long
+// as it holds it. Windows also denies access to a file that is read-only, or
+// in the way as a folder, which no waiting changes.
+bool heldByAnother(DWORD code, const QString &path)
 {
-    static constexpr char characters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QString name = path + QLatin1Char('.');
-    for (int i = 0; i < 6; ++i)
-        name += QLatin1Char(characters[QRandomGenerator::global()->bounded(int(sizeof characters) - 1)]);
-    return name;
-}
-
-// What a program that holds the file open without sharing it makes a
-// replacement fail with, for as long as it holds it.
-bool heldByAnother(DWORD code)
-{
-    return code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED || code == ERROR_LOCK_VIOLATION;
+    if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION)
+        return true;
+    if (code != ERROR_ACCESS_DENIED)
+        return false;
+    const DWORD attributes = GetFileAttributesW(native(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES
+        && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
 }
 
 constexpr int replaceTries = 20;
 constexpr DWORD pauseBetweenTriesMs = 50;
+
+// Calls `attempt` until it succeeds, for about a second while another program
+// holds the file at `path`. Returns how many times it was called, and 0 in
+// `code` on success or the last error.
+template <typename Attempt>
+int tryWhileHeld(const QString &path, Attempt attempt, DWORD *code)
+{
+    for (int attempts = 1;; ++attempts) {
+        if (attempt()) {
+            *code = 0;
+            return attempts;
+        }
+        *code = GetLastError();
+        if (attempts == replaceTries || !heldByAnother(*code, path))
+            return attempts;
+        Sleep(pauseBetweenTriesMs);
+    }
+}
 
 } // namespace
 
@@ -66,11 +81,10 @@ std::optional<Entry> entryAt(const QString &path)
     if (!read)
         return Entry{};
     const DWORD notAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
-    // The times count hundreds of nanoseconds.
     return Entry{(info.dwFileAttributes & notAFile) == 0,
                  {quint64(info.dwVolumeSerialNumber), (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
-                  (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow, times.LastWriteTime.QuadPart * 100,
-                  times.ChangeTime.QuadPart * 100}};
+                  (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow, times.LastWriteTime.QuadPart,
+                  times.ChangeTime.QuadPart}};
 }
 
 // Qt gives no handle of QSaveFile's temporary file to push to the disk, so the
@@ -96,7 +110,7 @@ bool ReplacementFile::write(const QByteArray &bytes)
         m_error = systemError(ERROR_ACCESS_DENIED);
         return false;
     }
-    const QString temporary = temporaryName(m_path);
+    const QString temporary = temporaryNameFor(m_path);
     const HANDLE handle = CreateFileW(native(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -105,15 +119,15 @@ bool ReplacementFile::write(const QByteArray &bytes)
     }
     m_native->temporary = temporary;
     DWORD written = 0;
-    const bool done = WriteFile(handle, bytes.constData(), DWORD(bytes.size()), &written, nullptr)
-                      && written == DWORD(bytes.size()) && FlushFileBuffers(handle);
-    const DWORD code = GetLastError();
+    const bool wrote = WriteFile(handle, bytes.constData(), DWORD(bytes.size()), &written, nullptr);
+    if (!wrote)
+        m_error = systemError(GetLastError());
+    else if (written != DWORD(bytes.size()))
+        m_error = QStringLiteral("scritti solo %1 byte su %2").arg(written).arg(bytes.size());
+    else if (!FlushFileBuffers(handle))
+        m_error = systemError(GetLastError());
     CloseHandle(handle);
-    if (!done) {
-        m_error = systemError(code);
-        return false;
-    }
-    return true;
+    return m_error.isEmpty();
 }
 
 bool ReplacementFile::commit()
@@ -122,26 +136,40 @@ bool ReplacementFile::commit()
         m_error = systemError(ERROR_INVALID_HANDLE);
         return false;
     }
-    // Write-through: the rename is on the disk when the call returns, as a
-    // folder sync makes it on Debian.
-    for (int attempt = 1;; ++attempt) {
-        if (MoveFileExW(native(m_native->temporary).c_str(), native(m_path).c_str(),
-                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            m_native->temporary.clear();
-            return true;
-        }
-        const DWORD code = GetLastError();
-        if (!heldByAnother(code) || attempt == replaceTries) {
-            m_error = systemError(code);
-            return false;
-        }
-        Sleep(pauseBetweenTriesMs);
+    // The file's bytes are on the disk already (write flushed them). The rename
+    // itself is not flushed: MOVEFILE_WRITE_THROUGH waits only for a move made
+    // as a copy, and Windows flushes a folder only as part of the whole volume,
+    // which needs administrator rights. What keeps the pair whole after a power
+    // cut is NTFS's journal: it replays the folder's changes in the order they
+    // were made, so a replacement that survives comes with the intent file
+    // written before it.
+    DWORD code = 0;
+    tryWhileHeld(m_path, [&] {
+        return MoveFileExW(native(m_native->temporary).c_str(), native(m_path).c_str(), MOVEFILE_REPLACE_EXISTING);
+    }, &code);
+    if (code != 0) {
+        m_error = systemError(code);
+        return false;
     }
+    m_native->temporary.clear();
+    return true;
+}
+
+bool removeFile(const QString &path, QString *error, int *attempts)
+{
+    DWORD code = 0;
+    const int tries = tryWhileHeld(
+        path, [&] { return DeleteFileW(native(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; }, &code);
+    if (attempts)
+        *attempts = tries;
+    if (code != 0 && error)
+        *error = systemError(code);
+    return code == 0;
 }
 
 void syncFolder(const QString &)
 {
-    // Windows has no folder sync; every rename was written through.
+    // Windows has no folder sync: see ReplacementFile::commit.
 }
 
 } // namespace records

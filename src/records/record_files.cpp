@@ -22,14 +22,6 @@ bool isRegularFile(const QString &path)
     return QFileInfo(path).isFile();
 }
 
-// Whether `entry` is one of QSaveFile's temporary files for the file `fileName`
-// (which begins with "/"): its name, a dot and six random characters.
-bool isTemporaryOf(const QString &entry, const QString &fileName)
-{
-    const QStringView name = QStringView(fileName).mid(1);
-    return entry.size() == name.size() + 7 && entry.startsWith(name) && entry.at(name.size()) == u'.';
-}
-
 struct RecordLines {
     QByteArray score;
     QByteArray name;
@@ -88,15 +80,20 @@ std::optional<Failure> replacePair(const QString &dir, const RecordLines &lines,
         syncFolder(dir);
     }
     if (!scoreFile.commit()) {
-        // Nothing is replaced yet: the old pair stays the record.
-        if (writeIntent)
-            removeFile(intentPath);
-        return Failure{Failure::Write, scoreFile.fileName(), scoreFile.errorString()};
+        // Nothing is replaced yet: the old pair stays the record once the
+        // intent file is gone. An intent file that stays (another program
+        // holds it) has the next copy to take the lock store the pair after all.
+        Failure failure{Failure::Write, scoreFile.fileName(), scoreFile.errorString()};
+        failure.intentLeft = !writeIntent || !removeFile(intentPath);
+        return failure;
     }
     // A failure from here on leaves the intent file, and the next copy to take
     // the lock completes the pair.
-    if (!nameFile.commit())
-        return Failure{Failure::Write, nameFile.fileName(), nameFile.errorString()};
+    if (!nameFile.commit()) {
+        Failure failure{Failure::Write, nameFile.fileName(), nameFile.errorString()};
+        failure.intentLeft = true;
+        return failure;
+    }
     syncFolder(dir);
     // Should the removal be lost or fail, the intent file only repeats the pair in place.
     removeFile(intentPath);
@@ -146,13 +143,7 @@ std::optional<Failure> writeRecordFiles(const QString &dir, const QString &score
 
 QStringList storeLeftovers(const QString &dir)
 {
-    QStringList leftovers;
-    for (const QString &entry : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort)) {
-        if (isTemporaryOf(entry, scoreFileName) || isTemporaryOf(entry, nameFileName)
-            || isTemporaryOf(entry, intentFileName))
-            leftovers.append(entry);
-    }
-    return leftovers;
+    return leftoversIn(dir, {scoreFileName.mid(1), nameFileName.mid(1), intentFileName.mid(1)});
 }
 
 std::optional<Failure> finishInterruptedStore(const QString &dir)
@@ -161,7 +152,7 @@ std::optional<Failure> finishInterruptedStore(const QString &dir)
     // files and of the intent file that are here now belong to a copy that died.
     const QDir folder(dir);
     for (const QString &leftover : storeLeftovers(dir))
-        removeFile(folder.filePath(leftover));
+        QFile::remove(folder.filePath(leftover));
 
     const QString intentPath = dir + intentFileName;
     if (!isRegularFile(intentPath))

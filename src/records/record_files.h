@@ -31,6 +31,9 @@ struct Failure {
     Step step;
     QString file;
     QString reason;
+    // A store that failed with its intent file in place: the next copy to take
+    // the lock stores that pair after all.
+    bool intentLeft = false;
 };
 
 // Creates the file, empty, when it is missing; an existing file is left untouched.

@@ -77,7 +77,9 @@ RecordLock::RecordLock(const QString &dir, int lockTimeout)
     // A copy that died while holding the lock leaves its lock file behind. One
     // naming a dead process is cleared at once; an empty one (death right after
     // creating it) would block for QLockFile's default 30 s. A live holder keeps
-    // an flock on the file, which stops anyone clearing it, so a short time is safe.
+    // the file locked (an flock on Debian; on Windows it holds the file open
+    // without sharing its removal), which stops anyone clearing it, so a short
+    // time is safe.
     m_lock.setStaleLockTime(staleLockMs);
     if (!m_lock.tryLock(lockTimeout))
         m_failure = Failure{Failure::Lock, m_lock.fileName(), lockReason(m_lock)};

@@ -110,6 +110,8 @@ void Tavola::cmdExit_Click()
         platform()->messageBox(QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\""),
                                Platform::OkOnly, design::appTitle);
     else if (result.failure)
-        report(platform(), *result.failure, QStringLiteral("\nIl record non è stato registrato."));
+        report(platform(), *result.failure,
+               result.failure->intentLeft ? QStringLiteral("\nIl gioco proverà a registrare il record al prossimo avvio.")
+                                          : QStringLiteral("\nIl record non è stato registrato."));
     endProgram();
 }

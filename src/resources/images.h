@@ -6,7 +6,8 @@
 #include <QPoint>
 #include <QString>
 
-// The window's pictures and mouse pointers, drawn from the SVG files compiled into the program.
+// The window's pictures and mouse pointers, replayed at any size from the painter
+// commands recorded from their SVG drawings (pictures/*.pic, compiled into the program).
 namespace images {
 
 QIcon windowIcon();

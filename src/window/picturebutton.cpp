@@ -1,8 +1,27 @@
 #include "window/picturebutton.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+namespace {
+
+// The style that draws the face. Windows' own style draws push buttons as the
+// system does, whatever colour the palette gives them; Fusion, which is part
+// of every Qt and the default on Debian, fills them with the button colour.
+QStyle *faceStyle()
+{
+    static QStyle *const style = [] {
+        QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+        fusion->setParent(qApp);
+        return fusion;
+    }();
+    return style;
+}
+
+} // namespace
 
 void PictureButton::setPictures(PictureSource normal, PictureSource pressed, PictureSource disabled)
 {
@@ -47,7 +66,7 @@ void PictureButton::paintEvent(QPaintEvent *)
     // The face without its label: the picture and the caption are drawn below, one over the other.
     option.text.clear();
     option.icon = QIcon();
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    faceStyle()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
     const QPixmap picture = currentPicture();
     const QSize pictureSize = picture.deviceIndependentSize().toSize();

@@ -43,6 +43,8 @@ void Tavola::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_enter.forget();
 }
 
 void Tavola::resizeEvent(QResizeEvent *event)

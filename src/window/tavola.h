@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grading/answer_keys.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -161,4 +163,5 @@ private:
     bool m_ended = false;
     bool m_activationPending = false;
     int m_ticksHeld = 0;
+    grading::HeldKey m_enter;
 };
