@@ -146,8 +146,6 @@ QList<TracedCall> tracedStore()
     return calls;
 }
 
-#endif
-
 // The name a successful link or rename gives, or nothing.
 QString newName(const TracedCall &call)
 {
@@ -156,6 +154,7 @@ QString newName(const TracedCall &call)
         return {};
     return target.match(call.line).captured(1);
 }
+#endif
 
 } // namespace
 

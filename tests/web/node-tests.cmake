@@ -17,7 +17,7 @@ function(quorvel_node_test name)
 endfunction()
 
 # Each program's unit part: its plain functions (support/testparts.h).
-quorvel_node_test(tst_numbers ARGS unit)
+quorvel_node_test(tst_numbers)   # plain functions only
 quorvel_node_test(tst_exercise ARGS unit)
 quorvel_node_test(tst_grading ARGS unit)
 quorvel_node_test(tst_records ARGS unit)
