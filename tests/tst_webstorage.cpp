@@ -1,4 +1,4 @@
-// The record in the browser's storage (localStorage, here node-storage.js's
+// The record in the browser's storage (localStorage, here node-browser.js's
 // stand-in): the same two files with the same bytes, a store refused or out of
 // room changes nothing, another page's higher record stays, and a store a page
 // left half done is finished by the next.

@@ -1,6 +1,12 @@
-// A stand-in for the browser's localStorage under node, for tst_webstorage: a
-// map of strings with a quota in characters, which the test sets, and a switch
-// that makes every use throw as in a page that may keep no data.
+// What the suite's programs built for WebAssembly find of a browser under
+// node: Qt asks navigator for the languages (node 20 has no navigator), and
+// tst_webstorage keeps the record in a stand-in for localStorage.
+if (typeof globalThis.navigator === "undefined")
+  globalThis.navigator = { language: "it-IT", languages: ["it-IT"] };
+
+// The stand-in for localStorage: a map of strings with a quota in characters,
+// which the test sets, and a switch that makes every use throw as in a page
+// that may keep no data.
 if (typeof globalThis.localStorage === "undefined") {
   const items = new Map();
   const state = { quota: Infinity, refused: false };
