@@ -16,8 +16,7 @@ qt_add_resources(quorvel_platform qt_translations
 
 # Qt for WebAssembly has only DejaVu fonts: the window's Arial and Times New
 # Roman come as their metric twins, Debian's Liberation fonts, in the styles the
-# window uses. They go in uncompressed: the server's brotli packs them tighter
-# than rcc's zlib.
+# window uses.
 # (Debian 12 has them from fonts-liberation2, Debian 13 from fonts-liberation.)
 find_path(QUORVEL_LIBERATION_FONTS LiberationSans-Regular.ttf REQUIRED NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
           PATHS /usr/share/fonts/truetype/liberation2 /usr/share/fonts/truetype/liberation)
@@ -27,8 +26,7 @@ qt_add_resources(quorvel_platform window_fonts
     FILES ${QUORVEL_LIBERATION_FONTS}/LiberationSans-Regular.ttf
           ${QUORVEL_LIBERATION_FONTS}/LiberationSans-Bold.ttf
           ${QUORVEL_LIBERATION_FONTS}/LiberationSans-BoldItalic.ttf
-          ${QUORVEL_LIBERATION_FONTS}/LiberationSerif-Bold.ttf
-    OPTIONS -no-compress)
+          ${QUORVEL_LIBERATION_FONTS}/LiberationSerif-Bold.ttf)
 
 # The page, its app manifest, its service worker and the icons, put together
 # with the program's files in build-web/, each also gzipped and brotli-compressed,
