@@ -1,6 +1,7 @@
 #include "platform/italian.h"
 #include "platform/webpage.h"
 #include "platform/webplatform.h"
+#include "resources/images.h"
 #include "window/tavola.h"
 
 #include <QApplication>
@@ -14,19 +15,26 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("quorvel"));
     // The game ends from its own handlers; hiding the window for a new match must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The name prompt and the message boxes carry the game's icon in their
+    // captions, where the page would show Qt's own.
+    QApplication::setWindowIcon(images::windowIcon());
 
     platform::installQtItalian();
     webpage::addWindowFonts();
+    webpage::useDebiansSystemFont();
     webpage::enableScreenReaderSupport();
     webpage::keepCountdownInRealTime();
-    webpage::deliverEachKeyPressOnce();
     webpage::tellPageWhenProgramEnds();
 
     WebPlatform platform;
     Tavola window(&platform);
     platform.setDialogParent(&window);
     window.Form_Load();
-    window.show();
+    // The window has a fixed size: no button to maximise it, as on a computer.
+    window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    // Not show(): in a page Qt stretches a main window shown that way over the
+    // whole page; the game's window keeps its size, in the middle of the page.
+    window.setVisible(true);
     webpage::centreOnPage(window);
     return app.exec();
 }

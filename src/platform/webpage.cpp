@@ -1,9 +1,10 @@
 #include "platform/webpage.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFont>
 #include <QFontDatabase>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QStringList>
@@ -92,10 +93,20 @@ private:
 // Qt puts an "Enable Screen Reader" button, visible only to screen readers,
 // into each new window until one is pressed; pressing it as soon as it is
 // there puts the widgets into the page's accessibility tree from the first
-// window on, and no pupil has to find it.
+// window on, and no pupil has to find it. The screen's style is set there too.
 EM_JS(void, pressScreenReaderButton, (), {
     if (typeof document === "undefined" || typeof MutationObserver === "undefined")
         return;
+    // Each widget has an element for the screen reader behind the window's
+    // picture, and one reaching past the window's edge would show on the page
+    // beside it. Qt asks for a Mac font for the captions; a browser without it
+    // would draw them in a serif font.
+    const styleWindows = (screen) => {
+        const style = document.createElement("style");
+        style.textContent = ".qt-window-a11y-container { overflow: hidden; }"
+            + " .title-bar .window-name { font-family: sans-serif; }";
+        screen.appendChild(style);
+    };
     // Qt's windows live in the shadow root of its screen, which may come later.
     let watchedScreen = null;
     let observer = null;
@@ -105,6 +116,7 @@ EM_JS(void, pressScreenReaderButton, (), {
         if (screen && screen !== watchedScreen) {
             watchedScreen = screen;
             observer.observe(screen, {childList: true, subtree: true});
+            styleWindows(screen);
         }
         const button = screen && screen.querySelector("button.hidden-visually-read-by-screen-reader");
         if (button) {
@@ -116,33 +128,6 @@ EM_JS(void, pressScreenReaderButton, (), {
     observer.observe(document.body, {childList: true, subtree: true});
     look();
 });
-
-// The same press comes again with its time stamp, to another window.
-class KeyPressOnce : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const QWidget *window = static_cast<QWidget *>(watched)->window();
-        if (key->timestamp() == m_timestamp && key->key() == m_key && window != m_window)
-            return true;
-        m_timestamp = key->timestamp();
-        m_key = key->key();
-        m_window = window;
-        return false;
-    }
-
-private:
-    quint64 m_timestamp = 0;
-    int m_key = 0;
-    QPointer<const QWidget> m_window;
-};
 
 // Under emscripten QApplication::exec() never returns: the program's end is
 // the quit that the game asks for.
@@ -162,11 +147,6 @@ protected:
 
 } // namespace
 
-void deliverEachKeyPressOnce()
-{
-    QCoreApplication::instance()->installEventFilter(new KeyPressOnce(QCoreApplication::instance()));
-}
-
 void keepCountdownInRealTime()
 {
     QCoreApplication::instance()->installEventFilter(new RealTimeTicks(QCoreApplication::instance()));
@@ -182,6 +162,11 @@ void addWindowFonts()
                             QStringLiteral(":/fonts/LiberationSerif-Bold.ttf")};
     for (const QString &file : files)
         QFontDatabase::addApplicationFont(file);
+}
+
+void useDebiansSystemFont()
+{
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
 }
 
 void enableScreenReaderSupport()

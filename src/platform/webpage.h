@@ -7,6 +7,10 @@ namespace webpage {
 
 // Adds the window's fonts, which the browser's Qt lacks, before the window is built.
 void addWindowFonts();
+// Gives the menus and dialogs the font they have on Debian, DejaVu Sans at 9
+// points, where the browser's Qt would take 12 points: at that size the menus
+// would not fit the window.
+void useDebiansSystemFont();
 // Puts the widgets into the page's accessibility tree from the start, for a
 // screen reader.
 void enableScreenReaderSupport();
@@ -14,11 +18,6 @@ void enableScreenReaderSupport();
 // hidden, the countdown's Timer1 is given the ticks it missed, so the clock
 // follows real time as on a computer.
 void keepCountdownInRealTime();
-// In the page the key press that closes a message box reaches the window
-// below it too, once the box has gone (the Enter that closes the last
-// instruction would put the focus into the denominator's box): that second
-// delivery of the same press is dropped.
-void deliverEachKeyPressOnce();
 // Puts the window, frame and all, in the middle of the page.
 void centreOnPage(QWidget &window);
 // Tells the page when the program ends, so that it can offer a new match.

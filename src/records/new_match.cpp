@@ -15,5 +15,6 @@ void Tavola::Next_Click()
     // Load again: the design-time controls, then start-up in full, then show.
     loadDesign();
     Form_Load();
-    show();
+    // Not show(): in a browser's page that would stretch the window over the page.
+    setVisible(true);
 }

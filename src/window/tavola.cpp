@@ -31,7 +31,11 @@ bool Tavola::event(QEvent *event)
         // event, yet its caption must be the one a first showing gives it.
         Form_Resize();
     }
-    if (event->type() == QEvent::WindowActivate && m_activationPending) {
+    // A browser's page activates the window before it shows it: then the
+    // showing itself brings the activation.
+    const bool activated = event->type() == QEvent::WindowActivate
+        || (event->type() == QEvent::Show && isActiveWindow());
+    if (activated && m_activationPending) {
         m_activationPending = false;
         Form_Activate();
     }
