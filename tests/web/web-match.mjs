@@ -1,8 +1,9 @@
 // Plays the browser's game in Debian's headless chromium, as a pupil would,
 // against build-web/ served on 127.0.0.1: the name with an accented letter, the
 // instructions, one answer right and one wrong, leaving with "Sì", the record
-// after a reload, the start without a network, two tabs leaving at once, and
-// the storage refused or full. A screenshot of each stage goes to SHOTS.
+// after a reload, the start without a network, the clock in a background tab,
+// two tabs leaving at once, a name with markup, and the storage refused or
+// full. A screenshot of each stage goes to SHOTS.
 // usage: node web-match.mjs BUILD_WEB SHOTS
 import { mkdir, rm } from "node:fs/promises";
 import { resolve, join } from "node:path";
@@ -57,6 +58,10 @@ async function recordLine(page) {
   const texts = await accessibleTexts(page);
   return texts.map((n) => `${n.name} ${n.value}`).join("\n");
 }
+
+// The six praises, any of which the right answer may draw.
+const praises = ["Esatto. Sei eccezionale!!!", "OKKKKKKKKKKKKK!!!", "F A N T A S T I C O!!!", "M I T I C O!!!",
+                 "O T T I M O!!!", "SEI UN CAMPIONE!!!"];
 
 const ended = (page) => page.evaluate(() => !document.getElementById("ended").hidden);
 
@@ -154,6 +159,42 @@ await stage("the game starts without a network after the first visit", async () 
   await offline.close();
 });
 
+// The clock as the screen reader reads it, in seconds left.
+async function clockSeconds(tab) {
+  for (const node of await accessibleTexts(tab)) {
+    const found = /(\d\d):(\d\d):(\d\d)/.exec(`${node.name} ${node.value}`);
+    if (found)
+      return Number(found[1]) * 3600 + Number(found[2]) * 60 + Number(found[3]);
+  }
+  throw new Error("no clock in the accessibility tree");
+}
+
+await stage("the clock follows real time while its tab is in the background and frozen", async () => {
+  const game = await openGame();
+  await startMatch(game, "Dario");
+  await sleep(1500);
+  const before = await clockSeconds(game);
+  const started = Date.now();
+  // Another tab in front hides the game's; the browser then freezes its timers.
+  const other = await browser.newPage();
+  await other.bringToFront();
+  const hidden = await game.evaluate(() => document.hidden);
+  const session = await game.createCDPSession();
+  await session.send("Page.setWebLifecycleState", { state: "frozen" });
+  await sleep(6000);
+  await session.send("Page.setWebLifecycleState", { state: "active" });
+  await other.close();
+  await game.bringToFront();
+  await sleep(1500);
+  const gone = before - (await clockSeconds(game));
+  const real = Math.round((Date.now() - started) / 1000);
+  console.log(`  hidden: ${hidden}; the clock went down ${gone} s in ${real} s of real time`);
+  await shot(game, "9b-clock-after-background");
+  expect(hidden && Math.abs(gone - real) <= 1, `the clock went down ${gone} s in ${real} s`);
+  await session.detach();
+  await game.close();
+});
+
 await stage("two tabs leaving at once keep the higher score with its own name", async () => {
   const ada = await openGame();
   const bruno = await openGame();
@@ -187,6 +228,18 @@ await stage("two tabs leaving at once keep the higher score with its own name", 
   await shot(next, "11-higher-record-kept");
   for (const tab of [ada, bruno, next])
     await tab.close();
+});
+
+await stage("a name with markup stays text: nothing of it runs or joins the page", async () => {
+  const tab = await openGame();
+  const name = '<img src=x onerror="window.markupRan=1"><b>Ada</b>';
+  await startMatch(tab, name);
+  const ran = await tab.evaluate(() => window.markupRan === 1
+    || !!document.querySelector("#qt-shadow-container").shadowRoot.querySelector("img[src=x], b"));
+  const shown = (await accessibleTexts(tab)).some((n) => `${n.name} ${n.value}`.includes(name));
+  await shot(tab, "11b-markup-name");
+  expect(!ran && shown, `markup ran or joined the page: ${ran}; the name shown as typed: ${shown}`);
+  await tab.close();
 });
 
 // The storage a browser may refuse: each case starts a match in a page whose
