@@ -40,7 +40,8 @@ export async function accessibleTexts(page) {
     .filter((n) => n.name || n.value || n.description);
 }
 
-export async function waitFor(what, probe, timeoutMs = 30000) {
+// Asks the page every intervalMs until probe finds something.
+export async function waitFor(what, probe, timeoutMs = 30000, intervalMs = 100) {
   const end = Date.now() + timeoutMs;
   for (;;) {
     const found = await probe();
@@ -48,17 +49,17 @@ export async function waitFor(what, probe, timeoutMs = 30000) {
       return found;
     if (Date.now() > end)
       throw new Error(`waited ${timeoutMs} ms for ${what}`);
-    await sleep(100);
+    await sleep(intervalMs);
   }
 }
 
 // The top window once it shows `text` among its screen reader texts.
-export async function waitForWindowWith(page, text, timeoutMs = 30000) {
+export async function waitForWindowWith(page, text, timeoutMs = 30000, intervalMs = 100) {
   return waitFor(`a window saying "${text}"`, async () => {
     const windows = await qtWindows(page);
     const top = windows[windows.length - 1];
     return top && top.texts.some((t) => t.includes(text)) ? top : null;
-  }, timeoutMs);
+  }, timeoutMs, intervalMs);
 }
 
 export async function press(page, key, modifier) {
@@ -72,11 +73,11 @@ export async function press(page, key, modifier) {
 // The name prompt: the first window of a start. Qt puts the widgets of the
 // windows opened after the screen reader support is on into the page; the
 // prompt, opened with it, shows none.
-export async function waitForNamePrompt(page, timeoutMs = 60000) {
+export async function waitForNamePrompt(page, timeoutMs = 60000, intervalMs = 100) {
   return waitFor("the name prompt", async () => {
     const windows = await qtWindows(page);
     return windows.length === 1 && windows[0].title.includes("Quorvel") ? windows[0] : null;
-  }, timeoutMs);
+  }, timeoutMs, intervalMs);
 }
 
 // The five boxes after the name, by a piece of each.
