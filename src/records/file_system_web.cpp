@@ -7,7 +7,6 @@
 #include <QSet>
 
 #include <emscripten.h>
-#include <sys/stat.h>
 
 #include <utility>
 
@@ -184,17 +183,6 @@ bool bringUpToDate(const QString &dir)
 }
 
 } // namespace
-
-std::optional<Entry> entryAt(const QString &path)
-{
-    struct stat status {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
-        return std::nullopt;
-    return Entry{S_ISREG(status.st_mode),
-                 {quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
-                  status.st_mtim.tv_sec * 1000000000LL + status.st_mtim.tv_nsec,
-                  status.st_ctim.tv_sec * 1000000000LL + status.st_ctim.tv_nsec}};
-}
 
 struct ReplacementFile::Native {
     explicit Native(const QString &path) : file(path) {}
