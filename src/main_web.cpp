@@ -5,6 +5,7 @@
 #include "window/tavola.h"
 
 #include <QApplication>
+#include <QTimer>
 
 // The game in a web page: as on a computer, with the window's fonts added,
 // the screen reader support on, the countdown kept in real time in a
@@ -29,12 +30,17 @@ int main(int argc, char *argv[])
     WebPlatform platform;
     Tavola window(&platform);
     platform.setDialogParent(&window);
-    window.Form_Load();
-    // The window has a fixed size: no button to maximise it, as on a computer.
-    window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    // Not show(): in a page Qt stretches a main window shown that way over the
-    // whole page; the game's window keeps its size, in the middle of the page.
-    window.setVisible(true);
-    webpage::centreOnPage(window);
+    // The name prompt and the instructions wait for the pupil from the event
+    // loop, not from main(): a main() that a dialog suspended would end, once
+    // resumed, with the loop's start thrown into the page as an uncaught error.
+    QTimer::singleShot(0, &window, [&window] {
+        window.Form_Load();
+        // The window has a fixed size: no button to maximise it, as on a computer.
+        window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        // Not show(): in a page Qt stretches a main window shown that way over the
+        // whole page; the game's window keeps its size, in the middle of the page.
+        window.setVisible(true);
+        webpage::centreOnPage(window);
+    });
     return app.exec();
 }
