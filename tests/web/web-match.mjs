@@ -17,6 +17,8 @@ await mkdir(shots, { recursive: true });
 const server = await serve(site);
 const { browser, userDataDir } = await startChromium();
 let passed = 0, failed = 0;
+// What the pages threw and nobody caught, e.g. the "unwind" of a main() that a dialog suspended.
+const pageErrors = [];
 
 async function shot(page, name) {
   await page.screenshot({ path: join(shots, `${name}.png`) });
@@ -41,7 +43,10 @@ function expect(condition, what) {
 
 async function openGame(url = server.url) {
   const page = await browser.newPage();
-  page.on("pageerror", (error) => console.log(`  page error: ${error.message}`));
+  page.on("pageerror", (error) => {
+    pageErrors.push(String(error.message));
+    console.log(`  page error: ${error.message}`);
+  });
   await page.goto(url);
   return page;
 }
@@ -316,6 +321,8 @@ for (const storage of storageCases) {
     await check.close();
   });
 }
+
+await stage("no page had an uncaught error", async () => expect(pageErrors.length === 0, pageErrors.join("; ")));
 
 console.log(`${passed} passed, ${failed} failed`);
 await browser.close();
