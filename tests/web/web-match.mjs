@@ -239,9 +239,11 @@ await stage("a name with markup stays text: nothing of it runs or joins the page
   const tab = await openGame();
   const name = '<img src=x onerror="window.markupRan=1"><b>Ada</b>';
   await startMatch(tab, name);
+  // The window's texts reach the accessibility tree a moment after it shows.
+  const shown = await waitFor("the name among the screen reader's texts", async () =>
+    (await accessibleTexts(tab)).some((n) => `${n.name} ${n.value}`.includes(name)), 5000).catch(() => false);
   const ran = await tab.evaluate(() => window.markupRan === 1
     || !!document.querySelector("#qt-shadow-container").shadowRoot.querySelector("img[src=x], b"));
-  const shown = (await accessibleTexts(tab)).some((n) => `${n.name} ${n.value}`.includes(name));
   await shot(tab, "11b-markup-name");
   expect(!ran && shown, `markup ran or joined the page: ${ran}; the name shown as typed: ${shown}`);
   await tab.close();
