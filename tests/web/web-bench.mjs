@@ -27,6 +27,10 @@ async function visit(server, path, untilReady) {
   const firstWindow = await waitFor("a window", async () => (await qtWindows(page)).length > 0 && Date.now() - start,
                                   timeoutMs, intervalMs);
   const ready = untilReady ? await untilReady(page, start) : firstWindow;
+  // The game's first visit ends once its service worker has kept it for offline.
+  if (untilReady)
+    await waitFor("the service worker", () => page.evaluate(async () =>
+      !!(await navigator.serviceWorker.getRegistration())?.active), timeoutMs, 50);
   const bytes = server.counter.bytes;
   await browser.close();
   await rm(userDataDir, { recursive: true, force: true });
