@@ -59,16 +59,16 @@ async function leave(page) {
   return box;
 }
 
-// The window's texts, once they hold the record of `score` points by `holder`:
-// they reach the accessibility tree a moment after the window shows. After five
-// seconds, whatever they hold.
-const recordHolds = (line, score, holder) => new RegExp(`\\b${score}\\b`).test(line) && line.includes(holder);
-async function recordLine(page, score, holder) {
+// Expects the window's record line to show `score` points by `holder`. Its
+// texts reach the accessibility tree a moment after the window shows.
+async function expectRecord(page, score, holder) {
   const texts = async () => (await accessibleTexts(page)).map((n) => `${n.name} ${n.value}`).join("\n");
-  return waitFor("the record line", async () => {
+  const holds = (line) => new RegExp(`\\b${score}\\b`).test(line) && line.includes(holder);
+  const line = await waitFor("the record line", async () => {
     const line = await texts();
-    return recordHolds(line, score, holder) ? line : null;
+    return holds(line) ? line : null;
   }, 5000).catch(texts);
+  expect(holds(line), `record line: ${line}`);
 }
 
 // The six praises, any of which the right answer may draw.
@@ -147,8 +147,7 @@ await stage("Alt+X asks to leave, \"Sì\" stores the record, the page offers a n
 await stage("after a reload the record line shows 1 and Niccolò", async () => {
   await page.reload();
   await startMatch(page, "Anna");
-  const line = await recordLine(page, 1, "Niccolò");
-  expect(recordHolds(line, 1, "Niccolò"), `record line: ${line}`);
+  await expectRecord(page, 1, "Niccolò");
   await shot(page, "8-record-after-reload");
   await page.close();
 });
@@ -235,8 +234,7 @@ await stage("two tabs leaving at once keep the higher score with its own name", 
   await shot(bruno, "10-two-tabs-left");
   const next = await openGame();
   await startMatch(next, "Carla");
-  const line = await recordLine(next, 3, "Bruno");
-  expect(recordHolds(line, 3, "Bruno"), `record line: ${line}`);
+  await expectRecord(next, 3, "Bruno");
   await shot(next, "11-higher-record-kept");
   for (const tab of [ada, bruno, next])
     await tab.close();
@@ -325,8 +323,7 @@ for (const storage of storageCases) {
         localStorage.removeItem(key);
     });
     await startMatch(check, "Franca");
-    const line = await recordLine(check, 3, "Bruno");
-    expect(recordHolds(line, 3, "Bruno"), `record line: ${line}`);
+    await expectRecord(check, 3, "Bruno");
     await check.close();
   });
 }
