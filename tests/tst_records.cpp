@@ -6,11 +6,11 @@
 #include "support/testparts.h"
 
 #include "platform/qtplatform.h"
-#include "records/file_system.h"
+#include "records/system/file_system.h"
 #include "records/record_files.h"
 #include "records/record_store.h"
 #include "records/record_text.h"
-#include "records/windows_1252.h"
+#include "records/system/windows_1252.h"
 #include "window/tavola.h"
 
 #include <QDataStream>

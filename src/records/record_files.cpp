@@ -1,6 +1,6 @@
 #include "records/record_files.h"
-#include "records/code_page.h"
-#include "records/file_system.h"
+#include "records/system/code_page.h"
+#include "records/system/file_system.h"
 #include "records/record_text.h"
 
 #include <QDataStream>

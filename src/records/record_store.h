@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/file_system.h"
+#include "records/system/file_system.h"
 #include "records/record_files.h"
 
 #include <QLockFile>

@@ -1,5 +1,5 @@
 #include "records/record_text.h"
-#include "records/code_page.h"
+#include "records/system/code_page.h"
 
 namespace records {
 

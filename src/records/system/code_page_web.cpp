@@ -1,5 +1,5 @@
-#include "records/code_page.h"
-#include "records/windows_1252.h"
+#include "records/system/code_page.h"
+#include "records/system/windows_1252.h"
 
 #include <cstring>
 

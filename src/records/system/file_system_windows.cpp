@@ -1,5 +1,5 @@
-#include "records/file_system.h"
-#include "records/replacement_names.h"
+#include "records/system/file_system.h"
+#include "records/system/replacement_names.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "records/file_system.h"
+#include "records/system/file_system.h"
 
 #include <QDir>
 #include <QFile>

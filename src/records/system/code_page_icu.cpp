@@ -1,4 +1,4 @@
-#include "records/code_page.h"
+#include "records/system/code_page.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

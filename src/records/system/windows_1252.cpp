@@ -1,4 +1,4 @@
-#include "records/windows_1252.h"
+#include "records/system/windows_1252.h"
 
 namespace records {
 

@@ -1,4 +1,4 @@
-#include "records/file_system.h"
+#include "records/system/file_system.h"
 
 // What Debian and Windows share: the folder is on a disk that every copy of the
 // game sees, guarded by QLockFile.
