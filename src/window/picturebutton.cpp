@@ -9,16 +9,19 @@
 namespace {
 
 // The style that draws the face. Windows' own style draws push buttons as the
-// system does, whatever colour the palette gives them; Fusion, which is part
-// of every Qt and the default on Debian, fills them with the button colour.
-QStyle *faceStyle()
+// system does, whatever colour the palette gives them; Fusion, the default on
+// Debian, fills them with the button colour. A Qt built without Fusion draws
+// it with the button's own style, the application's: Qt owns that one and may
+// replace it, so it is asked for at every paint, never kept.
+QStyle *faceStyle(const QWidget *button)
 {
-    static QStyle *const style = [] {
-        QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"));
-        fusion->setParent(qApp);
-        return fusion;
+    static QStyle *const fusion = [] {
+        QStyle *style = QStyleFactory::create(QStringLiteral("Fusion"));
+        if (style)
+            style->setParent(qApp);
+        return style;
     }();
-    return style;
+    return fusion ? fusion : button->style();
 }
 
 } // namespace
@@ -66,7 +69,7 @@ void PictureButton::paintEvent(QPaintEvent *)
     // The face without its label: the picture and the caption are drawn below, one over the other.
     option.text.clear();
     option.icon = QIcon();
-    faceStyle()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+    faceStyle(this)->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
     const QPixmap picture = currentPicture();
     const QSize pictureSize = picture.deviceIndependentSize().toSize();
