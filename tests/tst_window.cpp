@@ -8,6 +8,7 @@
 #include "window/fonts.h"
 #include "window/tavola.h"
 
+#include <QFontDatabase>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -32,6 +33,15 @@ QColor backColour(const QWidget *widget)
     return widget->palette().color(QPalette::Base);
 }
 
+// The family a design family is laid out with: itself where it is installed
+// (on Windows, or on Debian with Microsoft's core fonts), else its Liberation twin.
+QString laidOut(const QString &design)
+{
+    if (QFontDatabase::families().contains(design))
+        return design;
+    return design == QLatin1String("Times New Roman") ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans");
+}
+
 } // namespace
 
 class TestWindow : public QObject
@@ -44,8 +54,8 @@ private slots:
     void labels_data();
     void labels();
     void autoSizedLabelsFollowTheirCaption();
-    void fontsAreDrawnWithTheirLiberationTwins_data();
-    void fontsAreDrawnWithTheirLiberationTwins();
+    void fontsAreDrawnAsDesignedOrByTheirTwins_data();
+    void fontsAreDrawnAsDesignedOrByTheirTwins();
     void drawnFamily_data();
     void drawnFamily();
     void buttons();
@@ -64,15 +74,14 @@ void TestWindow::textBoxes_data()
     QTest::addColumn<QRect>("place");   // in pixels, 15 twips each
     QTest::addColumn<QString>("text");
     QTest::addColumn<QColor>("background");
-    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("family");   // as designed
     QTest::addColumn<qreal>("points");
     QTest::addColumn<bool>("visible");
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<int>("maxLength");
 
     const QColor red(255, 0, 0), green(0, 128, 0), white(255, 255, 255);
-    // Arial and Times New Roman, drawn by their Liberation twins.
-    const QString arial = QStringLiteral("Liberation Sans"), times = QStringLiteral("Liberation Serif");
+    const QString arial = QStringLiteral("Arial"), times = QStringLiteral("Times New Roman");
     QTest::newRow("sommanumtxt") << "sommanumtxt" << QRect(176, 8, 121, 83) << "9" << red << arial << 48.0 << true << "" << 32767;
     QTest::newRow("sommadentxt") << "sommadentxt" << QRect(176, 104, 121, 83) << "10" << red << arial << 48.0 << true << "" << 32767;
     QTest::newRow("txtAnswer") << "txtAnswer" << QRect(576, 8, 121, 80) << "9" << green << arial << 48.0 << true
@@ -108,7 +117,7 @@ void TestWindow::textBoxes()
     QCOMPARE(box->text(), text);
     if (visible)
         QCOMPARE(backColour(box), background);
-    QCOMPARE(box->font().family(), family);
+    QCOMPARE(box->font().family(), laidOut(family));
     QCOMPARE(box->font().pointSizeF(), points);
     QVERIFY(box->font().bold());
     QCOMPARE(box->alignment(), Qt::AlignCenter);
@@ -123,7 +132,7 @@ void TestWindow::labels_data()
     QTest::addColumn<QRect>("place");   // in pixels, 15 twips each
     QTest::addColumn<QString>("text");
     QTest::addColumn<QColor>("colour");
-    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("family");   // as designed
     QTest::addColumn<qreal>("points");
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("italic");
@@ -132,13 +141,12 @@ void TestWindow::labels_data()
     QTest::addColumn<bool>("autoSize");
     QTest::addColumn<QString>("toolTip");
 
-    // MS Sans Serif, Arial and Arial Black, and Times New Roman, drawn by their Liberation twins.
-    const QString sans = QStringLiteral("Liberation Sans"), times = QStringLiteral("Liberation Serif");
+    const QString sans = QStringLiteral("MS Sans Serif"), times = QStringLiteral("Times New Roman");
     const QColor yellow(255, 255, 0), red(255, 0, 0), blue(0, 0, 255), cyan(0, 255, 255), green(0, 128, 0);
-    QTest::newRow("Label4") << "Label4" << QRect(376, 48, 121, 105) << "=" << QColor(255, 255, 255) << sans << 72.0 << true << true << false << true << false << "";
+    QTest::newRow("Label4") << "Label4" << QRect(376, 48, 121, 105) << "=" << QColor(255, 255, 255) << "Arial" << 72.0 << true << true << false << true << false << "";
     QTest::newRow("Label11") << "Label11" << QRect(8, 16, 161, 25) << "Tempo restante" << yellow << sans << 13.5 << true << false << false << false << false
                              << "Se premi invio passo al denominatore";
-    QTest::newRow("lblconto") << "lblconto" << QRect(24, 56, 105, 33) << "00.00.00" << red << sans << 12.0 << true << false << true << false << false << "";
+    QTest::newRow("lblconto") << "lblconto" << QRect(24, 56, 105, 33) << "00.00.00" << red << "Arial Black" << 12.0 << true << false << true << false << false << "";
     QTest::newRow("lblMessage") << "lblMessage" << QRect(136, 192, 441, 41) << "" << red << sans << 24.0 << true << true << false << true << false << "";
     QTest::newRow("Label6") << "Label6" << QRect(24, 232, 171, 33) << "Risposte esatte" << yellow << sans << 18.0 << false << false << true << true << true << "";
     QTest::newRow("Label1") << "Label1" << QRect(288, 232, 168, 33) << "Risposte errate" << red << sans << 18.0 << false << false << true << false << true << "";
@@ -183,7 +191,7 @@ void TestWindow::labels()
     QCOMPARE(label->text(), text);
     QCOMPARE(label->textFormat(), Qt::PlainText);
     QCOMPARE(textColour(label), colour);
-    QCOMPARE(label->font().family(), family);
+    QCOMPARE(label->font().family(), laidOut(family));
     QCOMPARE(label->font().pointSizeF(), points);
     QCOMPARE(label->font().bold(), bold);
     QCOMPARE(label->font().italic(), italic);
@@ -212,32 +220,32 @@ void TestWindow::autoSizedLabelsFollowTheirCaption()
     QVERIFY(label(window, "lblpunti")->height() > oneLine);
 }
 
-void TestWindow::fontsAreDrawnWithTheirLiberationTwins_data()
+void TestWindow::fontsAreDrawnAsDesignedOrByTheirTwins_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("drawnWith");
-    QTest::newRow("Arial") << "sommanumtxt" << "Liberation Sans";
-    QTest::newRow("Arial Black") << "lblconto" << "Liberation Sans";
-    QTest::newRow("MS Sans Serif") << "Label3" << "Liberation Sans";
-    QTest::newRow("Times New Roman") << "lblScore" << "Liberation Serif";
+    QTest::addColumn<QString>("design");
+    QTest::newRow("Arial") << "sommanumtxt" << "Arial";
+    QTest::newRow("Arial Black") << "lblconto" << "Arial Black";
+    QTest::newRow("MS Sans Serif") << "Label3" << "MS Sans Serif";
+    QTest::newRow("Times New Roman") << "lblScore" << "Times New Roman";
 }
 
-void TestWindow::fontsAreDrawnWithTheirLiberationTwins()
+void TestWindow::fontsAreDrawnAsDesignedOrByTheirTwins()
 {
-    // Without them the headings are drawn wider and run off the window.
+    // Drawn with another family, the headings are wider and run off the window.
     QFETCH(QString, control);
-    QFETCH(QString, drawnWith);
+    QFETCH(QString, design);
     FakePlatform platform;
     Tavola window(&platform);
-    QCOMPARE(QFontInfo(named<QWidget>(window, control)->font()).family(), drawnWith);
+    QCOMPARE(QFontInfo(named<QWidget>(window, control)->font()).family(), laidOut(design));
 }
 
 void TestWindow::drawnFamily_data()
 {
     QTest::addColumn<QString>("design");
     QTest::addColumn<QString>("drawnWith");
-    QTest::newRow("missing, with a twin") << "Arial Black" << "Liberation Sans";
-    QTest::newRow("missing, serif twin") << "Times New Roman" << "Liberation Serif";
+    QTest::newRow("sans, with a twin") << "Arial Black" << laidOut("Arial Black");
+    QTest::newRow("serif, with a twin") << "Times New Roman" << laidOut("Times New Roman");
     QTest::newRow("installed") << "Liberation Serif" << "Liberation Serif";
     QTest::newRow("missing, no twin") << "Quorvel Gothic" << "Quorvel Gothic";
 }
