@@ -27,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -112,8 +113,8 @@ struct TracedCall {
 
 // The file system calls of one store, in order, as strace shows them, from the
 // writer saying it is ready to the removal of its lock file; none when strace is
-// missing or may not trace here.
-QList<TracedCall> tracedStore()
+// missing or may not trace here. `fault` holds strace's options that make a call fail.
+QList<TracedCall> tracedStore(const QStringList &fault = {})
 {
     if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
         return {};
@@ -121,7 +122,7 @@ QList<TracedCall> tracedStore()
     const QString trace = dir.filePath(QStringLiteral("trace"));
     QProcess writer;
     startLeaving(writer, dir.path() + QLatin1Char('/'),
-                 {"strace", "-qq", "-e", "signal=none", "-e", "trace=%file,%desc", "-o", trace});
+                 QStringList{"strace", "-qq", "-e", "signal=none", "-e", "trace=%file,%desc", "-o", trace} + fault);
     writer.waitForFinished(60000);
     QFile file(trace);
     if (!file.open(QIODevice::ReadOnly))
@@ -217,6 +218,7 @@ private slots:
     void killedWriterLeavesOldOrNewBytes();
     void killedStoreLeavesWholePair_data();
     void killedStoreLeavesWholePair();
+    void storeSyncsBytesThenNames_data();
     void storeSyncsBytesThenNames();
     void twoCopiesLeavingKeepTheHigherRecord();
 };
@@ -934,17 +936,39 @@ void TestRecordWriters::killedStoreLeavesWholePair()
 // Each file's bytes reach the system before it is synced (a write, then fsync on
 // its descriptor), the intent file's name is synced into the folder before a
 // record file is replaced, and the replacements before the intent file goes.
+// A store whose score file cannot be replaced removes its intent file and tells
+// the pupil the record was not stored: that removal is synced too.
 #if QT_CONFIG(process)
-void TestRecordWriters::storeSyncsBytesThenNames()
+void TestRecordWriters::storeSyncsBytesThenNames_data()
 {
+    QTest::addColumn<QStringList>("fault");    // strace's options that make a call fail
+    QTest::addColumn<bool>("removalSynced");   // the intent file's removal, before the lock goes
+
     const QList<TracedCall> calls = tracedStore();
     if (calls.isEmpty())
         QSKIP("strace is missing or may not trace here (scripts/install-deps installs it)");
+    QTest::newRow("stored") << QStringList() << false;
+    const auto scoreReplaced = std::find_if(calls.cbegin(), calls.cend(), [](const TracedCall &c) {
+        return newName(c).endsWith(records::scoreFileName);
+    });
+    QVERIFY(scoreReplaced != calls.cend());
+    QTest::newRow("score file not replaced")
+        << QStringList{"-e", QStringLiteral("inject=%1:error=EACCES:when=%2").arg(scoreReplaced->name).arg(scoreReplaced->nth)}
+        << true;
+}
+
+void TestRecordWriters::storeSyncsBytesThenNames()
+{
+    QFETCH(QStringList, fault);
+    QFETCH(bool, removalSynced);
+    const QList<TracedCall> calls = tracedStore(fault);
+    QVERIFY(!calls.isEmpty());
     static const QRegularExpression descriptor(QStringLiteral("^\\w+\\((\\d+)[,)]"));
     static const QRegularExpression opened(QStringLiteral(" = (\\d+)$"));
     QHash<QString, QString> state;   // by descriptor: "folder", "opened" or "written"
     bool intentUnsynced = false;     // since the folder was last synced
     bool replacedUnsynced = false;
+    bool removed = false, removedUnsynced = false;
     int fileSyncs = 0;
     for (const TracedCall &c : calls) {
         const QString fd = descriptor.match(c.line).captured(1);
@@ -954,7 +978,7 @@ void TestRecordWriters::storeSyncsBytesThenNames()
         } else if (c.name == QLatin1String("write")) {
             state[fd] = QStringLiteral("written");
         } else if ((c.name == QLatin1String("fsync") || c.name == QLatin1String("fdatasync")) && state[fd] == QLatin1String("folder")) {
-            intentUnsynced = replacedUnsynced = false;
+            intentUnsynced = replacedUnsynced = removedUnsynced = false;
         } else if (c.name == QLatin1String("fsync") || c.name == QLatin1String("fdatasync")) {
             QVERIFY2(state[fd] == QLatin1String("written"), qPrintable(c.line));
             ++fileSyncs;
@@ -965,9 +989,13 @@ void TestRecordWriters::storeSyncsBytesThenNames()
             replacedUnsynced = true;
         } else if (c.name.startsWith(QLatin1String("unlink")) && c.line.contains(records::intentFileName + '"')) {
             QVERIFY2(!replacedUnsynced, qPrintable(c.line));
+            removed = removedUnsynced = true;
         }
     }
     QVERIFY(fileSyncs >= 3);   // the two record files and the intent file
+    QVERIFY(removed);
+    if (removalSynced)
+        QVERIFY(!removedUnsynced);
 }
 #endif
 

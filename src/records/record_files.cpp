@@ -85,6 +85,10 @@ std::optional<Failure> replacePair(const QString &dir, const RecordLines &lines,
         // holds it) has the next copy to take the lock store the pair after all.
         Failure failure{Failure::Write, scoreFile.fileName(), scoreFile.errorString()};
         failure.intentLeft = !writeIntent || !removeFile(intentPath);
+        // The pupil is told the record was not stored: the removal must last
+        // as the renames do, or the next start would store it after all.
+        if (!failure.intentLeft)
+            syncFolder(dir);
         return failure;
     }
     // A failure from here on leaves the intent file, and the next copy to take
