@@ -3,7 +3,8 @@
 //   record_writer loop DIR                     writes record 1, 2, 3, ... beyond the one in DIR until
 //                                              killed, saying "stored" after each
 //   record_writer leave DIR LOADED SCORE NAME  after a line on stdin, leaves once as the game does;
-//                                              exit code 0 stored, 1 not higher, 2 failed
+//                                              exit code 0 stored, 1 not higher, 2 failed, 3 failed
+//                                              with its intent file left for the next start
 //   record_writer load DIR                     loads the record as the game's start-up does and prints
 //                                              the score and the name it would show, a line each
 
@@ -40,7 +41,9 @@ int main(int argc, char **argv)
         std::string go;
         std::getline(std::cin, go);
         const records::StoreResult result = records::storeIfHigher(args[2], args[3].toDouble(), args[4], args[5]);
-        return result.stored ? 0 : result.failure ? 2 : 1;
+        if (!result.failure)
+            return result.stored ? 0 : 1;
+        return result.failure->intentLeft ? 3 : 2;
     }
     if (args.size() == 3 && args[1] == QLatin1String("load")) {
         const QString &dir = args[2];
@@ -60,5 +63,5 @@ int main(int argc, char **argv)
         return 0;
     }
     std::fputs("usage: record_writer loop DIR | leave DIR LOADED SCORE NAME | load DIR\n", stderr);
-    return 3;
+    return 64;
 }

@@ -94,8 +94,13 @@ StoreResult storeIfHigher(const QString &dir, double loadedRecord, const QString
     if (!(loadedRecord < score))
         return {};
     const RecordLock lock(dir, lockTimeout);
-    if (lock.failure())
-        return {false, lock.failure()};
+    if (lock.failure()) {
+        // An intent file the lock could not finish is an earlier store's: this
+        // score was written nowhere, and no later start stores it.
+        Failure failure = *lock.failure();
+        failure.intentLeft = false;
+        return {false, failure};
+    }
 
     const QString scorePath = dir + scoreFileName;
     double currentRecord = 0;   // a score file deleted meanwhile holds no record
