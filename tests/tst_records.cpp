@@ -1006,18 +1006,20 @@ void TestRecordWriters::storeSyncsBytesThenNames()
 #endif
 
 // A copy that died while storing left its intent file, and the next one to leave
-// cannot finish that store right now: strace makes one call fail, as a
-// read-only score file on Windows does.
+// cannot finish that store right now: strace makes one call fail, as another
+// program holding the intent file, or a read-only score file on Windows, does.
 // The intent file stays for a later start, which stores that pair; the leaving
 // pupil's score, written nowhere, is told as not stored.
 #if QT_CONFIG(process)
 void TestRecordWriters::storeLeftHalfDoneThatFailsNowWaits_data()
 {
-    QTest::addColumn<QStringList>("fault");   // strace's options
+    QTest::addColumn<QStringList>("fault");   // strace's options; DIR is the record folder
 
     if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty()
         || QProcess::execute(QStringLiteral("strace"), {"-qq", "-o", "/dev/null", "true"}) != 0)
         QSKIP("strace is missing or may not trace here (scripts/install-deps installs it)");
+    QTest::newRow("intent file not opened for now")
+        << QStringList{"-P", "DIR" + records::intentFileName, "-e", "inject=/^open:error=EACCES"};
     QTest::newRow("score file not replaced") << QStringList{"-e", "inject=/^rename:error=EACCES:when=1"};
 }
 
@@ -1028,7 +1030,7 @@ void TestRecordWriters::storeLeftHalfDoneThatFailsNowWaits()
     const QString recordDir = dir.path() + QLatin1Char('/');
     putBytes(recordDir + records::intentFileName, intentBytes("6\r\n", "Ugo\r\n"));
     QProcess writer;
-    startLeaving(writer, recordDir, QStringList{"strace", "-qq", "-o", "/dev/null"} + fault);
+    startLeaving(writer, recordDir, QStringList{"strace", "-qq", "-o", "/dev/null"} + fault.replaceInStrings("DIR", recordDir));
     QVERIFY(writer.waitForFinished(60000));
     QCOMPARE(writer.exitCode(), 2);   // failed, and the pupil is told the record was not stored
     QVERIFY(QFile::exists(recordDir + records::intentFileName));

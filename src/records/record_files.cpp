@@ -40,19 +40,30 @@ QByteArray intentBytes(const RecordLines &lines)
     return bytes;
 }
 
-std::optional<RecordLines> readIntent(const QString &path)
+// What an intent file holds: the pair, nothing when the file is not one we
+// wrote, or why it cannot be read now (another program holds it, say).
+struct Intent {
+    std::optional<RecordLines> lines;
+    std::optional<Failure> failure;
+};
+
+Intent readIntent(const QString &path)
 {
     QFile file(path);
     // Larger than any two record files: not ours.
-    if (file.size() > 2 * (readLimit + 4) || !file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (file.size() > 2 * (readLimit + 4))
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, Failure{Failure::Read, path, file.errorString()}};
     QDataStream in(&file);
     in.setVersion(intentFormat);
     RecordLines lines;
     in >> lines.score >> lines.name;
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, Failure{Failure::Read, path, file.errorString()}};
     if (in.status() != QDataStream::Ok || !in.atEnd())
-        return std::nullopt;
-    return lines;
+        return {};
+    return {lines, std::nullopt};
 }
 
 // Both files' new bytes go to temporary files first, so a file that cannot be
@@ -161,12 +172,17 @@ std::optional<Failure> finishInterruptedStore(const QString &dir)
     const QString intentPath = dir + intentFileName;
     if (!isRegularFile(intentPath))
         return std::nullopt;
-    const std::optional<RecordLines> lines = readIntent(intentPath);
-    if (!lines) {
+    Intent intent = readIntent(intentPath);
+    if (intent.failure) {
+        // Kept for the next copy to take the lock: it may be readable then.
+        intent.failure->intentLeft = true;
+        return intent.failure;
+    }
+    if (!intent.lines) {
         removeFile(intentPath);
         return std::nullopt;
     }
-    return replacePair(dir, *lines, false);
+    return replacePair(dir, *intent.lines, false);
 }
 
 } // namespace records

@@ -64,8 +64,9 @@ QStringList storeLeftovers(const QString &dir);
 
 // Puts the record folder in order after a copy of the game that died while
 // storing: removes its temporary files, then completes the pair from the intent
-// file it left (or throws the intent file away when it is not one we wrote).
-// Call it holding the record lock, before reading or writing the record.
+// file it left (or throws the intent file away when it is not one we wrote). An
+// intent file that cannot be read now stays, with a Read failure. Call it
+// holding the record lock, before reading or writing the record.
 std::optional<Failure> finishInterruptedStore(const QString &dir);
 
 } // namespace records

@@ -28,7 +28,7 @@ public:
     RecordLock(const RecordLock &) = delete;
     RecordLock &operator=(const RecordLock &) = delete;
 
-    // Why the folder could not be held (Directory, Lock) or put in order (Write).
+    // Why the folder could not be held (Directory, Lock) or put in order (Read, Write).
     const std::optional<Failure> &failure() const { return m_failure; }
 
 private:

@@ -74,11 +74,12 @@ void Tavola::loadRecord()
 
     // Held while the record is read, so that a copy storing one meanwhile cannot
     // show its new score with the old name; a store left half done by a copy that
-    // died is finished first. A folder that cannot be locked (read-only, say) is
-    // read as it is.
+    // died is finished first, and said when it cannot be. A folder that cannot be
+    // locked (read-only, say) is read as it is.
     const records::RecordLock lock(dirSistema);
-    if (lock.failure() && lock.failure()->step == records::Failure::Write)
-        report(platform(), *lock.failure());
+    if (const auto &failure = lock.failure();
+        failure && (failure->step == records::Failure::Write || failure->step == records::Failure::Read))
+        report(platform(), *failure);
     // Without a directory (GetSystemDir has said why) there is no record to show.
     const auto createFile = [this](const QString &path) {
         if (dirSistema.isEmpty())
