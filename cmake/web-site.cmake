@@ -6,8 +6,27 @@ file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT})
 file(COPY ${PROGRAM_DIR}/quorvel.js ${PROGRAM_DIR}/quorvel.wasm ${PROGRAM_DIR}/qtloader.js DESTINATION ${OUT})
 file(COPY_FILE ${LICENSE} ${OUT}/LICENSE.txt)
+# The icon as drawn, for the browser's tabs and menus.
 foreach(size 192 512)
     execute_process(COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${OUT}/icon-${size}.png ${ICON}
+                    COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+# The icons of a home screen fill their square with the page's colour, and the
+# system cuts its own shape out of them. A launcher's shape may be a circle: a
+# maskable icon's drawing takes the middle three fifths, inside the circle of
+# 80 % of the side that every shape keeps. iOS cuts a rounded square and puts
+# anything transparent on black: its drawing takes four fifths.
+set(home_screen_background "#e8eef0")
+foreach(icon icon-maskable-192:192:3 icon-maskable-512:512:3 apple-touch-icon:180:4)
+    string(REPLACE ":" ";" icon ${icon})
+    list(GET icon 0 name)
+    list(GET icon 1 size)
+    list(GET icon 2 fifths)
+    math(EXPR drawing "${size} * ${fifths} / 5")
+    math(EXPR margin "(${size} - ${drawing}) / 2")
+    execute_process(COMMAND ${RSVG_CONVERT} -w ${drawing} -h ${drawing} --page-width ${size} --page-height ${size}
+                            --left ${margin} --top ${margin} --background-color ${home_screen_background}
+                            -o ${OUT}/${name}.png ${ICON}
                     COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
