@@ -3,8 +3,9 @@
 // instructions, one answer right and one wrong, leaving with "Sì", the record
 // after a reload, the start without a network, the clock in a background tab,
 // two tabs leaving at once, a name with markup, the storage refused or full,
-// and the app's manifest and icons served from a folder of a site. A
-// screenshot of each stage goes to SHOTS.
+// the app's manifest and icons served from a folder of a site, and browsers
+// without WebAssembly, too old for the game's scripts or its WebAssembly, or
+// without AbortSignal.timeout. A screenshot of each stage goes to SHOTS.
 // usage: node web-match.mjs BUILD_WEB SHOTS
 import { mkdir, mkdtemp, rm, symlink, unlink } from "node:fs/promises";
 import { tmpdir } from "node:os";
@@ -418,6 +419,68 @@ await stage("the game installs as an app from a folder of a site: the manifest, 
   await tab.close();
 });
 
+// A browser without something the page or the game uses, the thing taken away
+// before the page's scripts run: an Italian message, or the game goes on
+// without it; never a page that loads for ever.
+const missingFeatureCases = [
+  {
+    name: "without WebAssembly",
+    remove: () => { delete window.WebAssembly; },
+    says: "Questo browser non può avviare Quorvel: manca WebAssembly.",
+  },
+  {
+    name: "too old for the JavaScript of the game's scripts",
+    remove: () => {
+      window.Function = function () { throw new SyntaxError("Unexpected token '??='"); };
+    },
+    says: "Questo browser non può avviare Quorvel: è una versione troppo vecchia.",
+  },
+  {
+    name: "whose WebAssembly has no bulk memory (Safari 14)",
+    remove: () => { WebAssembly.validate = () => false; },
+    says: "Questo browser non può avviare Quorvel: è una versione troppo vecchia.",
+  },
+  {
+    // Safari 15.4 to 15.6, Chrome 69 to 102: Web Locks without AbortSignal.timeout.
+    name: "without AbortSignal.timeout",
+    remove: () => { delete AbortSignal.timeout; },
+    says: null,
+  },
+];
+
+for (const feature of missingFeatureCases) {
+  await stage(`a browser ${feature.name}: ${feature.says ? "the Italian message" : "the record is read and stored"}`, async () => {
+    const tab = await browser.newPage();
+    await tab.evaluateOnNewDocument(feature.remove);
+    await tab.goto(schoolFolder);
+    const slug = feature.name.replace(/[^a-zA-Z]+/g, "-").replace(/-$/, "");
+    if (feature.says) {
+      const notice = () => tab.evaluate(() => ({
+        failure: document.getElementById("failure").hidden ? "" : document.getElementById("failure-text").textContent,
+        loading: !document.getElementById("loading").hidden,
+      }));
+      const shown = await waitFor("the page's message", async () => {
+        const now = await notice();
+        return now.failure ? now : null;
+      }, 10000).catch(notice);
+      await shot(tab, `14-${slug}`);
+      expect(shown.failure.startsWith(feature.says) && !shown.loading, `the page shows: ${JSON.stringify(shown)}`);
+    } else {
+      // The record is read under the lock at the start and stored under it at
+      // the end; this origin has none yet, so one right answer sets it.
+      await startMatch(tab, "Gina");
+      await answer(tab, true);
+      await sleep(300);
+      await press(tab, "Enter");
+      await sleep(300);
+      await leave(tab);
+      await waitForWindowWith(tab, "C A M P I O N E");
+      await shot(tab, `14-${slug}`);
+      await press(tab, "Enter");
+    }
+    await tab.close();
+  });
+}
 await unlink(join(schoolSite, "scuola", "quorvel"));
 await rm(schoolSite, { recursive: true, force: true });
 schoolServer.close();
