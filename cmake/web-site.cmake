@@ -6,8 +6,27 @@ file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT})
 file(COPY ${PROGRAM_DIR}/quorvel.js ${PROGRAM_DIR}/quorvel.wasm ${PROGRAM_DIR}/qtloader.js DESTINATION ${OUT})
 file(COPY_FILE ${LICENSE} ${OUT}/LICENSE.txt)
+# The icon as drawn, for the browser's tabs and menus.
 foreach(size 192 512)
     execute_process(COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${OUT}/icon-${size}.png ${ICON}
+                    COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+# The icons of a home screen fill their square with the page's colour, and the
+# system cuts its own shape out of them. A launcher's shape may be a circle: a
+# maskable icon's drawing takes the middle three fifths, inside the circle of
+# 80 % of the side that every shape keeps. iOS cuts a rounded square and puts
+# anything transparent on black: its drawing takes four fifths.
+set(home_screen_background "#e8eef0")
+foreach(icon icon-maskable-192:192:3 icon-maskable-512:512:3 apple-touch-icon:180:4)
+    string(REPLACE ":" ";" icon ${icon})
+    list(GET icon 0 name)
+    list(GET icon 1 size)
+    list(GET icon 2 fifths)
+    math(EXPR drawing "${size} * ${fifths} / 5")
+    math(EXPR margin "(${size} - ${drawing}) / 2")
+    execute_process(COMMAND ${RSVG_CONVERT} -w ${drawing} -h ${drawing} --page-width ${size} --page-height ${size}
+                            --left ${margin} --top ${margin} --background-color ${home_screen_background}
+                            -o ${OUT}/${name}.png ${ICON}
                     COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
@@ -15,8 +34,13 @@ file(SIZE ${OUT}/quorvel.wasm WASM_SIZE)
 # A new build's files must not be mixed with an old one's in a browser's cache.
 file(SHA256 ${OUT}/quorvel.wasm wasm_hash)
 file(SHA256 ${OUT}/quorvel.js js_hash)
-file(SHA256 ${SOURCE_DIR}/index.html.in page_hash)
-string(SHA256 CACHE_VERSION "${wasm_hash}${js_hash}${page_hash}")
+set(hashes "${wasm_hash}${js_hash}")
+foreach(source ${SOURCE_DIR}/index.html.in ${SOURCE_DIR}/manifest.webmanifest.in
+               ${SOURCE_DIR}/service-worker.js.in ${ICON})
+    file(SHA256 ${source} hash)
+    string(APPEND hashes ${hash})
+endforeach()
+string(SHA256 CACHE_VERSION "${hashes}")
 string(SUBSTRING ${CACHE_VERSION} 0 12 CACHE_VERSION)
 configure_file(${SOURCE_DIR}/index.html.in ${OUT}/index.html @ONLY)
 configure_file(${SOURCE_DIR}/manifest.webmanifest.in ${OUT}/manifest.webmanifest @ONLY)

@@ -2,10 +2,13 @@
 // against build-web/ served on 127.0.0.1: the name with an accented letter, the
 // instructions, one answer right and one wrong, leaving with "Sì", the record
 // after a reload, the start without a network, the clock in a background tab,
-// two tabs leaving at once, a name with markup, and the storage refused or
-// full. A screenshot of each stage goes to SHOTS.
+// two tabs leaving at once, a name with markup, the storage refused or full,
+// the app's manifest and icons served from a folder of a site, and browsers
+// without WebAssembly, too old for the game's scripts or its WebAssembly, or
+// without AbortSignal.timeout. A screenshot of each stage goes to SHOTS.
 // usage: node web-match.mjs BUILD_WEB SHOTS
-import { mkdir, rm } from "node:fs/promises";
+import { mkdir, mkdtemp, rm, symlink, unlink } from "node:fs/promises";
+import { tmpdir } from "node:os";
 import { resolve, join } from "node:path";
 import { serve } from "./serve.mjs";
 import { startChromium } from "./chromium.mjs";
@@ -327,6 +330,160 @@ for (const storage of storageCases) {
     await check.close();
   });
 }
+
+// A school's site keeps the folder in a folder of its own: the same files
+// served under /scuola/quorvel/ by a second server, whose origin holds no record.
+const schoolSite = await mkdtemp(join(tmpdir(), "quorvel-school-"));
+await mkdir(join(schoolSite, "scuola"));
+await symlink(site, join(schoolSite, "scuola", "quorvel"));
+const schoolServer = await serve(schoolSite);
+const schoolFolder = `${schoolServer.url}scuola/quorvel/`;
+
+// An icon's size and pixels as the page decodes them: how many are not opaque,
+// and how many lie outside the circle of 80 % of the side (the part a launcher
+// may cut away) and differ from the corner's colour.
+function iconPixels(url) {
+  return new Promise((resolve, reject) => {
+    const image = new Image();
+    image.onerror = () => reject(new Error(`no icon at ${url}`));
+    image.onload = () => {
+      const size = image.naturalWidth;
+      const canvas = document.createElement("canvas");
+      canvas.width = size;
+      canvas.height = image.naturalHeight;
+      const context = canvas.getContext("2d");
+      context.drawImage(image, 0, 0);
+      const pixels = context.getImageData(0, 0, canvas.width, canvas.height).data;
+      let seeThrough = 0, cutAway = 0;
+      for (let y = 0; y < canvas.height; ++y) {
+        for (let x = 0; x < size; ++x) {
+          const i = 4 * (y * size + x);
+          if (pixels[i + 3] !== 255)
+            seeThrough += 1;
+          const dx = x + 0.5 - size / 2, dy = y + 0.5 - size / 2;
+          if (dx * dx + dy * dy > (0.4 * size) ** 2 && [0, 1, 2, 3].some((c) => pixels[i + c] !== pixels[c]))
+            cutAway += 1;
+        }
+      }
+      resolve({ size: `${size}x${canvas.height}`, seeThrough, cutAway });
+    };
+    image.src = url;
+  });
+}
+
+await stage("the game installs as an app from a folder of a site: the manifest, the icons, the home screen's tags", async () => {
+  const tab = await browser.newPage();
+  await tab.goto(schoolFolder);
+  await waitForNamePrompt(tab);
+  const session = await tab.createCDPSession();
+  const { errors, data, manifest } = await session.send("Page.getAppManifest");
+  expect(errors.length === 0, `the manifest's errors: ${JSON.stringify(errors)}`);
+  // The browser may weigh the page a moment after it has loaded.
+  const installability = async () => (await session.send("Page.getInstallabilityErrors")).installabilityErrors;
+  const refusals = await waitFor("an installable page", async () => {
+    const found = await installability();
+    return found.length === 0 ? [] : null;
+  }, 10000).catch(installability);
+  expect(refusals.length === 0, `not installable: ${JSON.stringify(refusals)}`);
+  // The app is the folder, wherever the teacher put it.
+  for (const [what, url] of [["id", manifest.id], ["start URL", manifest.startUrl], ["scope", manifest.scope]])
+    expect(url === schoolFolder, `the ${what} is ${url}, not the folder ${schoolFolder}`);
+  // Chromium names them as its own constants: kStandalone, ANY.
+  expect(/^k?standalone$/i.test(manifest.display) && /^any$/i.test(manifest.orientation),
+         `display ${manifest.display}, orientation ${manifest.orientation}`);
+  const icons = JSON.parse(data).icons.map((icon) => ({ ...icon, url: new URL(icon.src, schoolFolder).href }));
+  const touchIcon = await tab.evaluate(() => {
+    const link = document.querySelector('link[rel="apple-touch-icon"]');
+    const tag = (name) => (document.querySelector(`meta[name="${name}"]`) || {}).content;
+    return { url: link && link.href, sizes: link && link.getAttribute("sizes"),
+             capable: [tag("apple-mobile-web-app-capable"), tag("mobile-web-app-capable")],
+             title: tag("apple-mobile-web-app-title") };
+  });
+  expect(touchIcon.capable.every((c) => c === "yes") && touchIcon.title === "Quorvel",
+         `the home screen's tags: ${JSON.stringify(touchIcon)}`);
+  // iOS puts a touch icon's transparent pixels on black; a maskable icon keeps
+  // its drawing inside the circle every launcher's shape leaves.
+  const expected = [...icons, { url: touchIcon.url, sizes: "180x180", purpose: "apple-touch-icon" }];
+  expect(icons.some((i) => i.purpose === "maskable") && icons.some((i) => i.purpose === "any"), `purposes: ${data}`);
+  for (const icon of expected) {
+    const found = await tab.evaluate(iconPixels, icon.url);
+    console.log(`  ${icon.url.slice(schoolFolder.length)} (${icon.purpose}): ${found.size}, ${found.seeThrough} pixels not opaque, ${found.cutAway} outside the safe circle`);
+    expect(found.size === icon.sizes, `${icon.url} is ${found.size}, the manifest says ${icon.sizes}`);
+    if (icon.purpose !== "any")
+      expect(found.seeThrough === 0, `${icon.url} has ${found.seeThrough} pixels that are not opaque`);
+    if (icon.purpose === "maskable")
+      expect(found.cutAway === 0, `${icon.url} draws ${found.cutAway} pixels outside the safe circle`);
+  }
+  await shot(tab, "13-installable-from-a-folder");
+  await session.detach();
+  await tab.close();
+});
+
+// A browser without something the page or the game uses, the thing taken away
+// before the page's scripts run: an Italian message, or the game goes on
+// without it; never a page that loads for ever.
+const missingFeatureCases = [
+  {
+    name: "without WebAssembly",
+    remove: () => { delete window.WebAssembly; },
+    says: "Questo browser non può avviare Quorvel: manca WebAssembly.",
+  },
+  {
+    name: "too old for the JavaScript of the game's scripts",
+    remove: () => {
+      window.Function = function () { throw new SyntaxError("Unexpected token '??='"); };
+    },
+    says: "Questo browser non può avviare Quorvel: è una versione troppo vecchia.",
+  },
+  {
+    name: "whose WebAssembly has no bulk memory (Safari 14)",
+    remove: () => { WebAssembly.validate = () => false; },
+    says: "Questo browser non può avviare Quorvel: è una versione troppo vecchia.",
+  },
+  {
+    // Safari 15.4 to 15.6, Chrome 69 to 102: Web Locks without AbortSignal.timeout.
+    name: "without AbortSignal.timeout",
+    remove: () => { delete AbortSignal.timeout; },
+    says: null,
+  },
+];
+
+for (const feature of missingFeatureCases) {
+  await stage(`a browser ${feature.name}: ${feature.says ? "the Italian message" : "the record is read and stored"}`, async () => {
+    const tab = await browser.newPage();
+    await tab.evaluateOnNewDocument(feature.remove);
+    await tab.goto(schoolFolder);
+    const slug = feature.name.replace(/[^a-zA-Z]+/g, "-").replace(/-$/, "");
+    if (feature.says) {
+      const notice = () => tab.evaluate(() => ({
+        failure: document.getElementById("failure").hidden ? "" : document.getElementById("failure-text").textContent,
+        loading: !document.getElementById("loading").hidden,
+      }));
+      const shown = await waitFor("the page's message", async () => {
+        const now = await notice();
+        return now.failure ? now : null;
+      }, 10000).catch(notice);
+      await shot(tab, `14-${slug}`);
+      expect(shown.failure.startsWith(feature.says) && !shown.loading, `the page shows: ${JSON.stringify(shown)}`);
+    } else {
+      // The record is read under the lock at the start and stored under it at
+      // the end; this origin has none yet, so one right answer sets it.
+      await startMatch(tab, "Gina");
+      await answer(tab, true);
+      await sleep(300);
+      await press(tab, "Enter");
+      await sleep(300);
+      await leave(tab);
+      await waitForWindowWith(tab, "C A M P I O N E");
+      await shot(tab, `14-${slug}`);
+      await press(tab, "Enter");
+    }
+    await tab.close();
+  });
+}
+await unlink(join(schoolSite, "scuola", "quorvel"));
+await rm(schoolSite, { recursive: true, force: true });
+schoolServer.close();
 
 await stage("no page had an uncaught error", async () => expect(pageErrors.length === 0, pageErrors.join("; ")));
 
