@@ -1,6 +1,6 @@
 // What web-match and the benchmark see of the game in a page: Qt's windows in
-// the page (its screen is a shadow root), the page's accessibility tree as
-// chromium builds it, and the keys a pupil presses.
+// the page (its screen is a shadow root), the texts a screen reader gets (each
+// engine's driver reads them: engines/), and the keys a pupil presses.
 
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
@@ -24,21 +24,9 @@ export async function qtWindows(page) {
   });
 }
 
-// The accessibility tree's nodes that have a name, a value or a description.
-export async function accessibleTexts(page) {
-  const session = await page.createCDPSession();
-  const { nodes } = await session.send("Accessibility.getFullAXTree");
-  await session.detach();
-  return nodes
-    .filter((n) => !n.ignored)
-    .map((n) => ({
-      role: n.role && n.role.value,
-      name: (n.name && n.name.value) || "",
-      value: (n.value && String(n.value.value)) || "",
-      description: (n.description && n.description.value) || "",
-    }))
-    .filter((n) => n.name || n.value || n.description);
-}
+// The texts a screen reader gets from the page, as the engine's driver reads
+// them: the nodes that have a name, a value or a description.
+export const accessibleTexts = (page) => page.screenReaderTexts();
 
 // Asks the page every intervalMs until probe finds something.
 export async function waitFor(what, probe, timeoutMs = 30000, intervalMs = 100) {

@@ -1,6 +1,7 @@
 // A static server for build-web/ on 127.0.0.1, as a school's web server would
 // be: it sends a file's .br or .gz copy when the browser takes that encoding,
-// and counts the bytes it sends, for the benchmark.
+// and counts the bytes it sends, for the benchmark. With `offline` set it
+// answers nothing, as if the network were gone (still noting what was asked).
 import { createServer } from "node:http";
 import { readFile, stat } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
@@ -25,8 +26,14 @@ async function exists(path) {
 
 export async function serve(root) {
   const counter = { bytes: 0, requests: 0, paths: [] };
+  const site = { offline: false, counter };
   const server = createServer(async (request, response) => {
     let path = decodeURIComponent(new URL(request.url, "http://127.0.0.1").pathname);
+    if (site.offline) {
+      counter.paths.push(path);
+      request.socket.destroy();
+      return;
+    }
     if (path.endsWith("/"))
       path += "index.html";
     const file = join(root, normalize(path));
@@ -53,5 +60,5 @@ export async function serve(root) {
     response.writeHead(200, headers).end(body);
   });
   await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, counter, close: () => server.close() };
+  return Object.assign(site, { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() });
 }
