@@ -31,19 +31,28 @@ foreach(icon icon-maskable-192:192:3 icon-maskable-512:512:3 apple-touch-icon:18
 endforeach()
 
 file(SIZE ${OUT}/quorvel.wasm WASM_SIZE)
-# A new build's files must not be mixed with an old one's in a browser's cache.
-file(SHA256 ${OUT}/quorvel.wasm wasm_hash)
-file(SHA256 ${OUT}/quorvel.js js_hash)
-set(hashes "${wasm_hash}${js_hash}")
-foreach(source ${SOURCE_DIR}/index.html.in ${SOURCE_DIR}/manifest.webmanifest.in
-               ${SOURCE_DIR}/service-worker.js.in ${ICON})
-    file(SHA256 ${source} hash)
-    string(APPEND hashes ${hash})
-endforeach()
-string(SHA256 CACHE_VERSION "${hashes}")
-string(SUBSTRING ${CACHE_VERSION} 0 12 CACHE_VERSION)
+# The program's files, which the page and the service worker check before they
+# keep them: a version's files must never be mixed with another's.
+file(SHA256 ${OUT}/quorvel.wasm WASM_HASH)
+file(SHA256 ${OUT}/quorvel.js JS_HASH)
+file(SHA256 ${OUT}/qtloader.js LOADER_HASH)
+# The cache's version is made of every file the worker keeps, as written (the
+# page as yet without the version), and of the worker itself: a change to any
+# of them reaches a pupil who has played before.
+set(CACHE_VERSION "")
 configure_file(${SOURCE_DIR}/index.html.in ${OUT}/index.html @ONLY)
 configure_file(${SOURCE_DIR}/manifest.webmanifest.in ${OUT}/manifest.webmanifest @ONLY)
+set(kept "")
+foreach(name index.html quorvel.js quorvel.wasm qtloader.js manifest.webmanifest icon-192.png icon-512.png
+             icon-maskable-192.png icon-maskable-512.png apple-touch-icon.png)
+    file(SHA256 ${OUT}/${name} hash)
+    string(APPEND kept "${name} ${hash}\n")
+endforeach()
+file(SHA256 ${SOURCE_DIR}/service-worker.js.in hash)
+string(APPEND kept "service-worker.js.in ${hash}\n")
+string(SHA256 CACHE_VERSION "${kept}")
+string(SUBSTRING ${CACHE_VERSION} 0 12 CACHE_VERSION)
+configure_file(${SOURCE_DIR}/index.html.in ${OUT}/index.html @ONLY)
 configure_file(${SOURCE_DIR}/service-worker.js.in ${OUT}/service-worker.js @ONLY)
 
 foreach(name index.html quorvel.js quorvel.wasm qtloader.js manifest.webmanifest service-worker.js)

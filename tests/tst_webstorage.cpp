@@ -1,7 +1,9 @@
 // The record in the browser's storage (localStorage, here node-browser.js's
 // stand-in): the same two files with the same bytes, a store refused or out of
-// room changes nothing, another page's higher record stays, and a store a page
-// left half done is finished by the next.
+// room changes nothing, another page's higher record stays, a store a page
+// left half done is finished by the next, a lock not had (even without
+// AbortSignal.timeout) is a failure and the record still read, and the first
+// record asks the browser to keep the site's storage.
 
 #include <QCoreApplication>
 
@@ -50,6 +52,27 @@ EM_JS(void, copyItem, (const char *key, char *bytes), {
 
 EM_JS(int, itemCount, (), { return localStorage.length; });
 
+// The record's lock taken by another page until releaseOtherPagesLock().
+EM_JS(void, holdLockAsOtherPage, (), {
+    navigator.locks.request("quorvel-record", () => new Promise((release) => { globalThis.quorvelOtherPage = release; }));
+});
+
+EM_JS(void, releaseOtherPagesLock, (), {
+    if (globalThis.quorvelOtherPage)
+        globalThis.quorvelOtherPage();
+    globalThis.quorvelOtherPage = null;
+});
+
+EM_JS(void, refuseLocks, (int refused), { quorvelLockState.refused = refused !== 0; });
+
+// As in Safari 15.4, Chrome before 103 and Firefox before 100, which have Web Locks.
+EM_JS(void, haveAbortSignalTimeout, (int have), {
+    globalThis.quorvelAbortSignalTimeout ??= AbortSignal.timeout;
+    AbortSignal.timeout = have ? globalThis.quorvelAbortSignalTimeout : undefined;
+});
+
+EM_JS(int, persistRequests, (), { return quorvelStorageManagerState.persistRequests; });
+
 using Items = std::map<QString, QByteArray>;
 
 const QString folder = QStringLiteral("/quorvel");
@@ -97,9 +120,13 @@ class TestWebStorage : public QObject
 
 private slots:
     void init();
+    // First: the page asks once, at its first stored record.
+    void storedRecordAsksToKeepTheStorage();
     void leaving_data();
     void leaving();
     void pageClosedMidStoreIsFinished();
+    void lockNotHad_data();
+    void lockNotHad();
 };
 
 void TestWebStorage::init()
@@ -107,6 +134,15 @@ void TestWebStorage::init()
     // Each case starts from an empty folder in memory, as a page just opened.
     QDir(folder).removeRecursively();
     QVERIFY(QDir().mkpath(folder));
+}
+
+void TestWebStorage::storedRecordAsksToKeepTheStorage()
+{
+    resetStorage();
+    QVERIFY(records::storeIfHigher(folder + QLatin1Char('/'), 0, QStringLiteral("3"), QStringLiteral("Ada")).stored);
+    QCOMPARE(persistRequests(), 1);
+    QVERIFY(records::storeIfHigher(folder + QLatin1Char('/'), 3, QStringLiteral("4"), QStringLiteral("Ugo")).stored);
+    QCOMPARE(persistRequests(), 1);
 }
 
 void TestWebStorage::leaving_data()
@@ -168,6 +204,47 @@ void TestWebStorage::pageClosedMidStoreIsFinished()
     QCOMPARE(storedItems(), whole);
     QCOMPARE(itemCount(), 2);
     QCOMPARE(records::readWholeFile(folder + records::nameFileName).text, QStringLiteral("Niccolò\r\n"));
+}
+
+void TestWebStorage::lockNotHad_data()
+{
+    QTest::addColumn<bool>("heldByOtherPage");
+    QTest::addColumn<bool>("abortSignalTimeout");
+    QTest::addColumn<bool>("locksRefused");
+    QTest::addColumn<QString>("reason");
+
+    const QString busy = QStringLiteral("un'altra pagina di Quorvel lo tiene bloccato");
+    QTest::newRow("free, without AbortSignal.timeout") << false << false << false << QString();
+    QTest::newRow("held by another page") << true << true << false << busy;
+    QTest::newRow("held by another page, without AbortSignal.timeout") << true << false << false << busy;
+    QTest::newRow("the browser refuses the lock")
+        << false << true << true << QStringLiteral("il browser non permette a questa pagina di bloccarlo");
+}
+
+void TestWebStorage::lockNotHad()
+{
+    QFETCH(bool, heldByOtherPage);
+    QFETCH(bool, abortSignalTimeout);
+    QFETCH(bool, locksRefused);
+    QFETCH(QString, reason);
+
+    resetStorage();
+    putItems({{scoreKey, "9\r\n"}, {nameKey, "Bruno\r\n"}});
+    if (heldByOtherPage)
+        holdLockAsOtherPage();
+    haveAbortSignalTimeout(abortSignalTimeout);
+    refuseLocks(locksRefused);
+    std::optional<records::Failure> failure;
+    {
+        const records::RecordLock lock(folder + QLatin1Char('/'), 200);
+        failure = lock.failure();
+    }
+    refuseLocks(false);
+    haveAbortSignalTimeout(true);
+    releaseOtherPagesLock();
+    QCOMPARE(failure ? failure->reason : QString(), reason);
+    // Held or not, the page reads the record the storage holds.
+    QCOMPARE(records::readWholeFile(folder + records::scoreFileName).text, QStringLiteral("9\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestWebStorage)

@@ -25,7 +25,9 @@ EM_JS(void, dispatchProgramEnded, (), {
         window.dispatchEvent(new CustomEvent("quorvel-ended"));
 });
 
-// 1 when the page is hidden now or has been since the last question.
+// 1 when the page is hidden now or has been since the last question. A tick
+// while hidden keeps it so for the next: the first tick after the pupil comes
+// back, which may come once the page shows again, catches up the time since.
 EM_JS(int, pageWasHidden, (), {
     if (typeof document === "undefined")
         return 0;
@@ -37,7 +39,7 @@ EM_JS(int, pageWasHidden, (), {
         });
     }
     const hidden = document.hidden || Module.quorvelWasHidden === true;
-    Module.quorvelWasHidden = false;
+    Module.quorvelWasHidden = document.hidden;
     return hidden ? 1 : 0;
 });
 

@@ -53,7 +53,7 @@ std::optional<PairVersion> quietPairVersion(const QString &dir)
     // The versions come first: a store caught between its two renames after
     // them still has its intent file in place here.
     const auto versions = pairVersion(dir);
-    if (!versions || entryAt(dir + lockFileName) || entryAt(dir + intentFileName) || !storeLeftovers(dir).isEmpty())
+    if (!versions || !folderIsTheRecord() || entryAt(dir + lockFileName) || entryAt(dir + intentFileName) || !storeLeftovers(dir).isEmpty())
         return std::nullopt;
     return versions;
 }

@@ -48,7 +48,8 @@ std::optional<PairVersion> pairVersion(const QString &dir);
 // temporary files): the usual start. A pair read after this is whole if
 // pairVersion() is still the same after the reading: a store replaces the two
 // files one after the other while its intent file is there, and any file
-// replaced between the two readings shows in its version.
+// replaced between the two readings shows in its version. Never in the browser,
+// whose folder in memory may be behind another page's store.
 std::optional<PairVersion> quietPairVersion(const QString &dir);
 
 struct StoreResult {

@@ -1,6 +1,7 @@
 // What the suite's programs built for WebAssembly find of a browser under
 // node: Qt asks navigator for the languages (node 20 has no navigator), and
-// tst_webstorage keeps the record in a stand-in for localStorage.
+// tst_webstorage keeps the record in stand-ins for localStorage, Web Locks and
+// the storage manager.
 if (typeof globalThis.navigator === "undefined")
   globalThis.navigator = { language: "it-IT", languages: ["it-IT"] };
 
@@ -30,4 +31,56 @@ if (typeof globalThis.localStorage === "undefined") {
     removeItem(key) { check(); items.delete(key); },
     clear() { check(); items.clear(); },
   };
+}
+
+// The stand-in for Web Locks: one holder of a name at a time, the others waiting
+// in turn, a waiter's signal taking it out of the queue; `refused` makes every
+// request fail, as in a page the browser allows no locks.
+{
+  const queues = new Map();
+  const state = { refused: false };
+  globalThis.quorvelLockState = state;
+  const locks = {
+    request(name, options, callback) {
+      if (typeof options === "function")
+        [callback, options] = [options, {}];
+      const signal = options.signal;
+      if (state.refused)
+        return Promise.reject(new DOMException("The page may take no locks", "SecurityError"));
+      if (signal && signal.aborted)
+        return Promise.reject(new DOMException("The wait was given up", "AbortError"));
+      const queue = queues.get(name) ?? [];
+      queues.set(name, queue);
+      return new Promise((resolve, reject) => {
+        const onAbort = () => {
+          const place = queue.indexOf(entry);
+          if (place > 0) {
+            queue.splice(place, 1);
+            reject(new DOMException("The wait was given up", "AbortError"));
+          }
+        };
+        const entry = () => {
+          signal?.removeEventListener("abort", onAbort);
+          Promise.resolve().then(() => callback({ name })).then(resolve, reject).finally(() => {
+            queue.shift();
+            queue[0]?.();
+          });
+        };
+        signal?.addEventListener("abort", onAbort);
+        queue.push(entry);
+        if (queue.length === 1)
+          entry();
+      });
+    },
+  };
+  Object.defineProperty(globalThis.navigator, "locks", { value: locks, configurable: true });
+}
+
+// The stand-in for the storage manager, which counts the requests to keep the
+// site's storage.
+{
+  const state = { persistRequests: 0 };
+  globalThis.quorvelStorageManagerState = state;
+  const storage = { persist: () => { state.persistRequests += 1; return Promise.resolve(true); } };
+  Object.defineProperty(globalThis.navigator, "storage", { value: storage, configurable: true });
 }

@@ -2,6 +2,8 @@
 // be: it sends a file's .br or .gz copy when the browser takes that encoding,
 // and counts the bytes it sends, for the benchmark. With `offline` set it
 // answers nothing, as if the network were gone (still noting what was asked).
+// Browsers ask it again for a file each time (no-cache), unless told how long
+// they may keep one, as many schools' servers let them.
 import { createServer } from "node:http";
 import { readFile, stat } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
@@ -24,7 +26,7 @@ async function exists(path) {
   }
 }
 
-export async function serve(root) {
+export async function serve(root, { cacheControl = "no-cache" } = {}) {
   const counter = { bytes: 0, requests: 0, paths: [] };
   const site = { offline: false, counter };
   const server = createServer(async (request, response) => {
@@ -41,7 +43,7 @@ export async function serve(root) {
       response.writeHead(404).end();
       return;
     }
-    const headers = { "Content-Type": types[extname(file)] || "application/octet-stream", "Cache-Control": "no-cache" };
+    const headers = { "Content-Type": types[extname(file)] || "application/octet-stream", "Cache-Control": cacheControl };
     const accepted = request.headers["accept-encoding"] || "";
     let body;
     for (const [encoding, suffix] of [["br", ".br"], ["gzip", ".gz"]]) {

@@ -4,12 +4,14 @@
 // answer right and one wrong, leaving with "Sì", the record after a reload,
 // the start without a network, the clock in a background tab, two tabs leaving
 // at once, a name with markup, a Mac's Option keys, the storage refused or
-// full, the app's manifest and icons served from a folder of a site, and
-// browsers without WebAssembly, too old for the game's scripts or its
-// WebAssembly, or without AbortSignal.timeout. A screenshot of each stage goes
-// to SHOTS.
+// full, a new match after another tab's record, a new version behind a server
+// that lets the browser keep its files, the app's manifest and icons served
+// from a folder of a site, and browsers without WebAssembly, too old for the
+// game's scripts or its WebAssembly, or without AbortSignal.timeout. A
+// screenshot of each stage goes to SHOTS.
 // usage: node web-match.mjs ENGINE BUILD_WEB SHOTS
-import { mkdir, mkdtemp, rm, symlink, unlink } from "node:fs/promises";
+import { createHash } from "node:crypto";
+import { cp, mkdir, mkdtemp, readFile, rm, symlink, unlink, writeFile } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { resolve, join } from "node:path";
 import { serve } from "./serve.mjs";
@@ -197,27 +199,37 @@ async function clockSeconds(tab) {
   throw new Error("no clock in the accessibility tree");
 }
 
-await stage("the clock follows real time while its tab is in the background and frozen", async () => {
-  const game = await openGame();
-  await startMatch(game, "Dario");
-  await sleep(1500);
-  const before = await clockSeconds(game);
-  const started = Date.now();
-  // Another tab in front hides the game's; the browser then freezes its timers.
-  const other = await browser.newPage();
-  await other.bringToFront();
-  const hidden = await game.evaluate(() => document.hidden);
-  await game.freeze(6000);
-  await other.close();
-  await game.bringToFront();
-  await sleep(1500);
-  const gone = before - (await clockSeconds(game));
-  const real = Math.round((Date.now() - started) / 1000);
-  console.log(`  hidden: ${hidden}; the clock went down ${gone} s in ${real} s of real time`);
-  await shot(game, "9b-clock-after-background");
-  expect(hidden && Math.abs(gone - real) <= 1, `the clock went down ${gone} s in ${real} s`);
-  await game.close();
-});
+// The browser freezes a tab in the background; a pupil may come back to it
+// before it is unfrozen, and its first tick then comes to a page that shows.
+for (const shownFirst of [false, true]) {
+  const order = shownFirst ? "shown again, then unfrozen" : "unfrozen, then shown again";
+  await stage(`the clock follows real time while its tab is in the background and frozen, ${order}`, async () => {
+    const game = await openGame();
+    await startMatch(game, "Dario");
+    await sleep(1500);
+    const before = await clockSeconds(game);
+    const started = Date.now();
+    // Another tab in front hides the game's, which ticks hidden for a while.
+    const other = await browser.newPage();
+    await other.bringToFront();
+    const hidden = await game.evaluate(() => document.hidden);
+    await sleep(1500);
+    const show = async () => {
+      await other.close();
+      await game.bringToFront();
+    };
+    await game.freeze(6000, shownFirst ? show : undefined);
+    if (!shownFirst)
+      await show();
+    await sleep(1500);
+    const gone = before - (await clockSeconds(game));
+    const real = Math.round((Date.now() - started) / 1000);
+    console.log(`  hidden: ${hidden}; the clock went down ${gone} s in ${real} s of real time`);
+    await shot(game, `9b-clock-after-background${shownFirst ? "-shown-first" : ""}`);
+    expect(hidden && Math.abs(gone - real) <= 1, `the clock went down ${gone} s in ${real} s`);
+    await game.close();
+  }, shownFirst && "showWhileFrozen");
+}
 
 await stage("two tabs leaving at once keep the higher score with its own name", async () => {
   const ada = await openGame();
@@ -513,6 +525,98 @@ for (const feature of missingFeatureCases) {
 await unlink(join(schoolSite, "scuola", "quorvel"));
 await rm(schoolSite, { recursive: true, force: true });
 schoolServer.close();
+
+await stage("a new match in the same page shows the record another tab stored meanwhile", async () => {
+  const tab = await openGame();
+  await startMatch(tab, "Gino");
+  await expectRecord(tab, 3, "Bruno");
+  // Another tab's store leaves the site's storage so.
+  await tab.evaluate(() => {
+    localStorage.setItem("/quorvel/quorvrec.txt", "7\r\n");
+    localStorage.setItem("/quorvel/quorvrec1.txt", "Ilaria\r\n");
+  });
+  const menu = await placeOf(tab, "Nuova gara");
+  expect(menu, "no \"Nuova gara\" in the page");
+  await tab.mouse.click(menu.x, menu.y);
+  await waitForWindowWith(tab, "INIZIAMO UNA NUOVA GARA");
+  await press(tab, "s", "Alt");
+  await startMatch(tab, "Gino");
+  await expectRecord(tab, 7, "Ilaria");
+  await shot(tab, "15-new-match-record");
+  await tab.close();
+});
+
+// Another version of the game in `folder`, as a teacher's new build would
+// replace it: a changed quorvel.js, and a new cache version in the page and the
+// worker, whose hash of quorvel.js follows. Their compressed copies go.
+async function makeAnotherVersion(folder) {
+  const sha256 = (bytes) => createHash("sha256").update(bytes).digest("hex");
+  const js = await readFile(join(folder, "quorvel.js"));
+  const newJs = Buffer.concat([js, Buffer.from('\nglobalThis.quorvelVersion = "B";\n')]);
+  const worker = await readFile(join(folder, "service-worker.js"), "utf8");
+  const version = /"quorvel-([0-9a-f]{12}) "/.exec(worker)[1];
+  const newVersion = version.replace(/./g, (digit) => ((parseInt(digit, 16) + 1) % 16).toString(16));
+  const page = await readFile(join(folder, "index.html"), "utf8");
+  await writeFile(join(folder, "quorvel.js"), newJs);
+  await writeFile(join(folder, "service-worker.js"),
+                  worker.replace(sha256(js), sha256(newJs)).replaceAll(version, newVersion));
+  await writeFile(join(folder, "index.html"), page.replaceAll(version, newVersion));
+  for (const name of ["quorvel.js", "service-worker.js", "index.html"])
+    for (const suffix of [".br", ".gz"])
+      await rm(join(folder, name + suffix));
+}
+
+// Whether the service worker in charge keeps the program for offline.
+const keptForOffline = (tab) => tab.evaluate(async () => {
+  const registration = await navigator.serviceWorker.getRegistration();
+  return !!(registration && registration.active && !registration.installing && !registration.waiting
+            && await caches.match("quorvel.wasm"));
+});
+
+await stage("a new version behind a server's max-age runs at the next visit, online and offline; the record stays", async () => {
+  const folder = await mkdtemp(join(tmpdir(), "quorvel-site-"));
+  await cp(site, folder, { recursive: true });
+  const school = await serve(folder, { cacheControl: "max-age=3600" });
+  try {
+    const tab = await openGame(school.url);
+    await startMatch(tab, "Gianni");
+    await answer(tab, true);
+    await sleep(300);
+    await leave(tab);
+    await waitForWindowWith(tab, "C A M P I O N E");
+    await press(tab, "Enter");
+    await waitFor("the page's end of the match", () => ended(tab));
+    await waitFor("the offline copy", () => keptForOffline(tab));
+    // A copy of the game in another folder of the site, whose cache stays its own.
+    const otherCopy = await tab.evaluate(async () => {
+      const name = "quorvel-000000000000 " + new URL("prova/", location.href).href;
+      await (await caches.open(name)).put("prova/index.html", new Response("prova"));
+      return name;
+    });
+    const [before] = await tab.evaluate(async (other) => (await caches.keys()).filter((n) => n !== other), otherCopy);
+
+    await makeAnotherVersion(folder);
+    // This visit still plays the version before, while the browser brings in the new one.
+    await tab.reload();
+    await waitFor("the new version's offline copy", async () => (await keptForOffline(tab))
+      && !(await tab.evaluate(async (old) => (await caches.keys()).includes(old), before)));
+    for (const offline of [false, true]) {
+      school.offline = offline;
+      await tab.reload();
+      await waitForNamePrompt(tab);
+      const version = await tab.evaluate(() => globalThis.quorvelVersion);
+      expect(version === "B", `${offline ? "offline" : "online"} the page runs the version before`);
+    }
+    await startMatch(tab, "Lia");
+    await expectRecord(tab, 1, "Gianni");
+    await shot(tab, "16-new-version-offline");
+    expect(await tab.evaluate((other) => caches.has(other), otherCopy), "the other copy's cache was deleted");
+    await tab.close();
+  } finally {
+    school.close();
+    await rm(folder, { recursive: true, force: true });
+  }
+});
 
 await stage("no page had an uncaught error", async () => expect(pageErrors.length === 0, pageErrors.join("; ")));
 

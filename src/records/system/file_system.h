@@ -76,6 +76,11 @@ QStringList leftoversIn(const QString &dir, const QStringList &fileNames);
 // needs telling. Best effort: the names are in place already.
 void syncFolder(const QString &dir);
 
+// Whether the folder as it stands is the record every copy of the game sees: on
+// a disk it is; in the browser it is the page's copy in memory, which only a
+// FolderGuard brings up to date with what other pages stored.
+bool folderIsTheRecord();
+
 // Where the folder lives in memory and the record in the browser's storage, the
 // folder held against the game's other pages (tabs) of the same site, and brought
 // up to date from the storage; nothing on a desktop, whose QLockFile guards the

@@ -8,4 +8,9 @@ FolderGuard::FolderGuard(const QString &, int) {}
 
 FolderGuard::~FolderGuard() = default;
 
+bool folderIsTheRecord()
+{
+    return true;
+}
+
 } // namespace records

@@ -88,25 +88,55 @@ EM_JS(int, storageKeys, (const char *prefix, char *out, int capacity), {
     }
 });
 
-// Waits up to `timeoutMs` for the lock; 1 held (or no Web Locks to be had, as in
-// a page served without https: then the tabs are not kept apart), 0 not had.
-// The wait ends through a controller and a timer: AbortSignal.timeout came
-// later than Web Locks (Safari 16 against 15.4, Chrome 103 against 69), and
-// without it the request threw where the game waited for an answer for ever.
+// Waits up to `timeoutMs` for the lock: 1 held (or no Web Locks to be had, as in
+// a page served without https: then the tabs are not kept apart), 0 not had in
+// time, -1 refused by the browser. The program waits suspended until the promise
+// settles, so it settles on every path, and the wait is timed by the page's own
+// clock: AbortSignal.timeout is missing from some browsers that have Web Locks
+// (Safari 15.4, Chrome before 103, Firefox before 100). A lock granted after
+// the wait was given up is let go at once.
 EM_ASYNC_JS(int, takeRecordLock, (int timeoutMs), {
-    if (typeof navigator === "undefined" || !navigator.locks)
-        return 1;
-    const giveUp = new AbortController();
-    const timer = setTimeout(() => giveUp.abort(), timeoutMs);
-    return await new Promise((resolve) => {
-        navigator.locks.request("quorvel-record", {signal: giveUp.signal}, () => {
-            clearTimeout(timer);
-            return new Promise((release) => {
-                Module.quorvelReleaseRecord = release;
-                resolve(1);
+    try {
+        if (typeof navigator === "undefined" || !navigator.locks)
+            return 1;
+        return await new Promise((resolve) => {
+            let waiting = true;
+            const giveUp = new AbortController();
+            const timer = setTimeout(() => {
+                waiting = false;
+                giveUp.abort();
+                resolve(0);
+            }, timeoutMs);
+            navigator.locks.request("quorvel-record", {signal: giveUp.signal}, () => {
+                if (!waiting)
+                    return undefined;
+                waiting = false;
+                clearTimeout(timer);
+                return new Promise((release) => {
+                    Module.quorvelReleaseRecord = release;
+                    resolve(1);
+                });
+            }).catch(() => {
+                if (waiting) {
+                    waiting = false;
+                    clearTimeout(timer);
+                    resolve(-1);
+                }
             });
-        }).catch(() => resolve(0));
-    });
+        });
+    } catch (e) {
+        return -1;
+    }
+});
+
+// Safari deletes a site's storage after seven days without a visit, and any
+// browser may when the disk fills up, unless the site's storage is persistent.
+// Asked once a page, when a record is stored; some browsers have no such thing.
+EM_JS(void, askToKeepStorage, (), {
+    if (Module.quorvelAskedToKeepStorage)
+        return;
+    Module.quorvelAskedToKeepStorage = true;
+    Promise.resolve().then(() => navigator.storage.persist()).catch(() => {});
 });
 
 EM_JS(void, releaseRecordLock, (), {
@@ -229,7 +259,14 @@ bool ReplacementFile::commit()
 
 void syncFolder(const QString &)
 {
-    // Each item is in the storage as soon as setItem returns.
+    // Each item is in the storage as soon as setItem returns; how long the
+    // storage lasts is the browser's to say.
+    askToKeepStorage();
+}
+
+bool folderIsTheRecord()
+{
+    return false;
 }
 
 bool removeFile(const QString &path, QString *error, int *attempts)
@@ -253,13 +290,18 @@ FolderGuard::FolderGuard(const QString &dir, int timeoutMs)
 {
     if (dir.isEmpty())
         return;
-    if (!takeRecordLock(timeoutMs)) {
+    const int held = takeRecordLock(timeoutMs);
+    const bool readable = storageReadable();
+    // Not held, the record is still read as it stands, as from a folder on a
+    // disk that cannot be locked: the page shows what the storage holds.
+    const bool upToDate = readable && bringUpToDate(dir);
+    if (held == 0)
         m_failure = QStringLiteral("un'altra pagina di Quorvel lo tiene bloccato");
-        return;
-    }
-    if (!storageReadable())
+    else if (held < 0)
+        m_failure = QStringLiteral("il browser non permette a questa pagina di bloccarlo");
+    else if (!readable)
         m_failure = storageRefused;
-    else if (!bringUpToDate(dir))
+    else if (!upToDate)
         m_failure = QStringLiteral("impossibile copiare il record salvato nel browser nella memoria della pagina");
 }
 

@@ -67,10 +67,12 @@ function withDevTools(page) {
                             ["Input.dispatchKeyEvent", { type: "keyUp", ...letter }],
                             ["Input.dispatchKeyEvent", { type: "keyUp", ...alt, modifiers: 0 }]]);
     },
-    // Freezes the page as chromium does with a tab in the background for long.
-    async freeze(ms) {
+    // Freezes the page as chromium does with a tab in the background for long;
+    // `meanwhile` runs at the end, before the page is unfrozen.
+    async freeze(ms, meanwhile = async () => {}) {
       await devTools(page, [["Page.setWebLifecycleState", { state: "frozen" }],
                             () => new Promise((resolve) => setTimeout(resolve, ms)),
+                            meanwhile,
                             ["Page.setWebLifecycleState", { state: "active" }]]);
     },
   });

@@ -19,6 +19,7 @@ export async function start() {
     version: await browser.version(),
     cannot: {
       devTools: "WebDriver BiDi has no DevTools protocol",
+      showWhileFrozen: "a frozen tab is one whose own thread is kept busy, which shows only once it is free",
     },
     newPage: async () => {
       const page = await browser.newPage();

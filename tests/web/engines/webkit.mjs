@@ -189,6 +189,7 @@ export async function start() {
     version: `${capabilities.browserName} ${capabilities.browserVersion}`,
     cannot: {
       devTools: "WebDriver has no DevTools protocol",
+      showWhileFrozen: "a frozen tab is one whose own thread is kept busy, which shows only once it is free",
       scriptBeforePage: "WebDriver runs no script of its own before the page's (no preload scripts in WebKitWebDriver)",
     },
     newPage,
