@@ -105,7 +105,8 @@ export async function placeOf(page, piece) {
   return page.evaluate((piece) => {
     const root = document.querySelector("#qt-shadow-container").shadowRoot;
     for (const e of root.querySelectorAll(".qt-window-a11y-container *")) {
-      const text = [e.getAttribute("aria-label"), e.value, e.getAttribute("aria-description")].join(" ");
+      const own = [...e.childNodes].filter((t) => t.nodeType === Node.TEXT_NODE).map((t) => t.data).join("");
+      const text = [e.getAttribute("aria-label"), e.value, e.getAttribute("aria-description"), own].join(" ");
       if (text.includes(piece) && e.getClientRects().length) {
         const r = e.getBoundingClientRect();
         return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
