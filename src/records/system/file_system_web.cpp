@@ -136,7 +136,11 @@ EM_JS(void, askToKeepStorage, (), {
     if (Module.quorvelAskedToKeepStorage)
         return;
     Module.quorvelAskedToKeepStorage = true;
-    Promise.resolve().then(() => navigator.storage.persist()).catch(() => {});
+    try {
+        navigator.storage.persist().catch(() => {});
+    } catch (e) {
+        // No storage manager here: nothing to ask.
+    }
 });
 
 EM_JS(void, releaseRecordLock, (), {
