@@ -2,6 +2,7 @@
 // pair replaced as one under crashes, two copies leaving together, and failures.
 
 #include "record_writer.h"
+#include "support/intentfile.h"
 #include "support/startedmatch.h"
 #include "support/testparts.h"
 
@@ -13,7 +14,6 @@
 #include "records/system/windows_1252.h"
 #include "window/tavola.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QLockFile>
 #if QT_CONFIG(process)
@@ -89,15 +89,6 @@ QStringList folderEntries(const QString &dir)
 
 const QStringList onlyTheRecordFiles{QStringLiteral("quorvrec.txt"), QStringLiteral("quorvrec1.txt")};
 
-// The intent file a store writes for the pair.
-QByteArray intentBytes(const QByteArray &score, const QByteArray &name)
-{
-    QByteArray intent;
-    QDataStream out(&intent, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_6_0);
-    out << score << name;
-    return intent;
-}
 
 #if QT_CONFIG(process)
 // record_writer leaving with 7 and "Nuovo" over the record 5 of "Old", started

@@ -7,10 +7,11 @@
 
 #include <QCoreApplication>
 
+#include "support/intentfile.h"
+
 #include "records/record_files.h"
 #include "records/record_store.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QTest>
 
@@ -101,14 +102,6 @@ void putItems(const Items &items)
         putItem(key.toUtf8().constData(), bytes.constData(), int(bytes.size()));
 }
 
-QByteArray intentOf(const QByteArray &score, const QByteArray &name)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_6_0);
-    out << score << name;
-    return bytes;
-}
 
 } // namespace
 
@@ -195,7 +188,7 @@ void TestWebStorage::pageClosedMidStoreIsFinished()
 {
     // Closed after the score file and before the name file: the intent file holds the pair.
     resetStorage();
-    putItems({{scoreKey, "3\r\n"}, {nameKey, "Ada\r\n"}, {intentKey, intentOf("3\r\n", "Niccol\xf2\r\n")}});
+    putItems({{scoreKey, "3\r\n"}, {nameKey, "Ada\r\n"}, {intentKey, intentBytes("3\r\n", "Niccol\xf2\r\n")}});
     {
         const records::RecordLock lock(folder + QLatin1Char('/'));
         QVERIFY(!lock.failure());
