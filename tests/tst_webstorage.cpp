@@ -68,7 +68,8 @@ EM_JS(void, refuseLocks, (int refused), { quorvelLockState.refused = refused !==
 
 // As in Safari 15.4, Chrome before 103 and Firefox before 100, which have Web Locks.
 EM_JS(void, haveAbortSignalTimeout, (int have), {
-    globalThis.quorvelAbortSignalTimeout ??= AbortSignal.timeout;
+    if (!globalThis.quorvelAbortSignalTimeout)
+        globalThis.quorvelAbortSignalTimeout = AbortSignal.timeout;
     AbortSignal.timeout = have ? globalThis.quorvelAbortSignalTimeout : undefined;
 });
 

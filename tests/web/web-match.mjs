@@ -82,7 +82,7 @@ async function expectRecord(page, score, holder) {
   const line = await waitFor("the record line", async () => {
     const line = await texts();
     return holds(line) ? line : null;
-  }, 5000).catch(texts);
+  }, 10000).catch(texts);
   expect(holds(line), `record line: ${line}`);
 }
 
