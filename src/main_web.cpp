@@ -9,7 +9,8 @@
 
 // The game in a web page: as on a computer, with the window's fonts added,
 // the screen reader support on, the countdown kept in real time in a
-// background tab, and the page told when the game has ended.
+// background tab, the window fitted to the page, the keys of the page's keypad
+// taken, and the page told when the game has ended.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     webpage::enableScreenReaderSupport();
     webpage::keepCountdownInRealTime();
     webpage::tellPageWhenProgramEnds();
+    webpage::takeKeypadKeys();
 
     WebPlatform platform;
     Tavola window(&platform);
@@ -34,13 +36,13 @@ int main(int argc, char *argv[])
     // loop, not from main(): a main() that a dialog suspended would end, once
     // resumed, with the loop's start thrown into the page as an uncaught error.
     QTimer::singleShot(0, &window, [&window] {
+        webpage::fitToPage(window);
         window.Form_Load();
         // The window has a fixed size: no button to maximise it, as on a computer.
         window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
         // Not show(): in a page Qt stretches a main window shown that way over the
         // whole page; the game's window keeps its size, in the middle of the page.
         window.setVisible(true);
-        webpage::centreOnPage(window);
     });
     return app.exec();
 }

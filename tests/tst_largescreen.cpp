@@ -6,6 +6,7 @@
 #include "support/tavolaview.h"
 
 #include "exercise/bands.h"
+#include "platform/page_fit.h"
 #include "resources/images.h"
 #include "window/design.h"
 #include "window/fonts.h"
@@ -30,6 +31,8 @@ private slots:
     void hotSpotsOnEachPlatform();
     void bandsGrowWithTheWindow();
     void windowGrowsAsOnePiece();
+    void scaleForThePage_data();
+    void scaleForThePage();
 };
 
 void TestLargeScreen::initTestCase()
@@ -166,6 +169,31 @@ void TestLargeScreen::windowGrowsAsOnePiece()
         QVERIFY2(width <= label->contentsRect().width(),
                  qPrintable(QStringLiteral("%1: %2 in %3").arg(label->objectName()).arg(width).arg(label->contentsRect().width())));
     }
+}
+
+// The browser's window at the scale that fits the page's free area, for a
+// window of 720 by 560 of its own pixels.
+void TestLargeScreen::scaleForThePage_data()
+{
+    QTest::addColumn<QSizeF>("area");
+    QTest::addColumn<double>("scale");
+
+    QTest::newRow("as large as the window") << QSizeF(720, 560) << 1.0;
+    QTest::newRow("phone, portrait, keypad below") << QSizeF(390, 600) << 0.54;
+    QTest::newRow("whiteboard") << QSizeF(1920, 1080) << 1.92;
+    QTest::newRow("not laid out yet") << QSizeF(0, 0) << 1.0;
+    QTest::newRow("a page of ten pixels") << QSizeF(10, 10) << 0.01;
+}
+
+void TestLargeScreen::scaleForThePage()
+{
+    QFETCH(QSizeF, area);
+    QFETCH(double, scale);
+    const QSizeF window(720, 560);
+    const double fit = pagefit::scaleToFit(window, area);
+    QCOMPARE(fit, scale);
+    QVERIFY(window.width() * fit <= area.width() || area.isEmpty());
+    QVERIFY(window.height() * fit <= area.height() || area.isEmpty());
 }
 
 int main(int argc, char *argv[])

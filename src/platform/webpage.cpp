@@ -1,20 +1,23 @@
 #include "platform/webpage.h"
 
+#include "platform/keypad.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFont>
 #include <QFontDatabase>
 #include <QPointer>
-#include <QScreen>
 #include <QStringList>
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWidget>
 
 #include <emscripten.h>
+#include <emscripten/bind.h>
 
 #include <algorithm>
+#include <string>
 
 namespace webpage {
 
@@ -101,11 +104,16 @@ EM_JS(void, pressScreenReaderButton, (), {
         return;
     // Each widget has an element for the screen reader behind the window's
     // picture, and one reaching past the window's edge would show on the page
-    // beside it. Qt asks for a Mac font for the captions; a browser without it
-    // would draw them in a serif font.
+    // beside it. Qt lays those out in the window's own pixels: at the page's
+    // scale for the window (--quorvel-scale) each lies over its widget again.
+    // Qt asks for a Mac font for the captions; a browser without it would draw
+    // them in a serif font.
     const styleWindows = (screen) => {
         const style = document.createElement("style");
-        style.textContent = ".qt-window-a11y-container { overflow: hidden; }"
+        style.textContent = ".qt-window-a11y-container { overflow: hidden; transform-origin: 0 0;"
+            + " transform: scale(var(--quorvel-scale, 1));"
+            + " width: calc(100% / var(--quorvel-scale, 1)) !important;"
+            + " height: calc(100% / var(--quorvel-scale, 1)) !important; }"
             + " .title-bar .window-name { font-family: sans-serif; }";
         screen.appendChild(style);
     };
@@ -147,7 +155,23 @@ protected:
     }
 };
 
+void pressKeypadKey(const std::string &name)
+{
+    keypad::press(QString::fromStdString(name));
+}
+
+// Until the program runs, the page's keypad has nothing to press.
+EM_JS(void, giveKeypadItsKeys, (), {
+    if (typeof globalThis !== "undefined")
+        globalThis.quorvelKeypad = (name) => Module.quorvelKeypad(name);
+});
+
 } // namespace
+
+EMSCRIPTEN_BINDINGS(quorvel_keypad)
+{
+    emscripten::function("quorvelKeypad", &pressKeypadKey);
+}
 
 void keepCountdownInRealTime()
 {
@@ -176,11 +200,9 @@ void enableScreenReaderSupport()
     pressScreenReaderButton();
 }
 
-void centreOnPage(QWidget &window)
+void takeKeypadKeys()
 {
-    const QRect page = window.screen()->availableGeometry();
-    const QRect frame = window.frameGeometry();
-    window.move(page.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    giveKeypadItsKeys();
 }
 
 void tellPageWhenProgramEnds()

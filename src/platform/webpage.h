@@ -18,8 +18,13 @@ void enableScreenReaderSupport();
 // hidden, the countdown's Timer1 is given the ticks it missed, so the clock
 // follows real time as on a computer.
 void keepCountdownInRealTime();
-// Puts the window, frame and all, in the middle of the page.
-void centreOnPage(QWidget &window);
+// Draws the window, frame and all, as large as the page's free area allows
+// with its proportions kept, sharp at the device's resolution, in the middle
+// of the page: smaller on a phone, larger on a whiteboard, again whenever
+// the page changes its size (a device turned, the keypad shown).
+void fitToPage(QWidget &window);
+// Lets the page's keypad give the game its keys.
+void takeKeypadKeys();
 // Tells the page when the program ends, so that it can offer a new match.
 void tellPageWhenProgramEnds();
 
