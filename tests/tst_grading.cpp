@@ -7,6 +7,7 @@
 
 #include "grading/answer_keys.h"
 #include "grading/verdict.h"
+#include "platform/keypad.h"
 #include "platform/qtplatform.h"
 #include "window/tavola.h"
 
@@ -125,6 +126,7 @@ private slots:
     void enterOnExitButtonPressesExit();
     void heldEnterIsOnePress_data();
     void heldEnterIsOnePress();
+    void keypadKeysAreTheKeyboards();
     void praises_data();
     void praises();
     void praisesEquallyFrequent();
@@ -392,6 +394,31 @@ void TestGrading::heldEnterIsOnePress()
     QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(scores(game.window), QStringLiteral("1 0 1"));
     QVERIFY(game.isGraded());
+}
+
+// A touch screen's keypad: its digits, "Cancella" and "Invio" act as the
+// keyboard's keys, Enter's routing to "Nuovo calcolo" included; a name it does
+// not have presses nothing.
+void TestGrading::keypadKeysAreTheKeyboards()
+{
+    Game game;
+    QVERIFY(game.showActive());
+    Tavola &w = game.window;
+    game.exercise(1, 1, 3);
+    const auto pressKeypad = [](const QStringList &keys) {
+        for (const QString &key : keys)
+            keypad::press(key);
+        QCoreApplication::processEvents();
+    };
+    pressKeypad({QStringLiteral("4"), QStringLiteral("Cancella"), QStringLiteral("2"), QStringLiteral("x"),
+                 QStringLiteral("Invio"), QStringLiteral("3")});
+    QCOMPARE(box(w, "txtAnswer")->text(), QStringLiteral("2"));
+    QCOMPARE(box(w, "Text3")->text(), QStringLiteral("3"));
+    pressKeypad({QStringLiteral("Invio")});
+    QCOMPARE(label(w, "lblMessage")->text(), fantastico);
+    QVERIFY(game.isGraded());
+    pressKeypad({QStringLiteral("Invio")});
+    QVERIFY(game.isExerciseOpen());
 }
 
 void TestGrading::enterNeverReachesABoxWhileNextIsEnabled_data()

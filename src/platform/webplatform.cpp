@@ -22,6 +22,20 @@ EM_JS(int, siteStorageAvailable, (), {
     }
 });
 
+// While the name is asked, a tap on the page gives the keyboard focus to the
+// text element that Qt's prompt takes letters from, in the tap's own event
+// (phones and tablets open their keyboard only then), and the keyboard is the
+// device's own for letters; otherwise the answers come from the page's keypad.
+EM_JS(void, tellPageItAsksName, (int asking), {
+    if (typeof document === "undefined")
+        return;
+    document.body.classList.toggle("asking-name", asking !== 0);
+    for (const input of document.querySelectorAll("body > input")) {
+        if (input["data-qinputcontext"] !== undefined)
+            input.inputMode = asking ? "text" : "none";
+    }
+});
+
 } // namespace
 
 QString WebPlatform::inputBox(const QString &prompt, const QString &title)
@@ -37,7 +51,10 @@ QString WebPlatform::inputBox(const QString &prompt, const QString &title)
         if (auto *box = dialog.findChild<QLineEdit *>())
             box->setFocus(Qt::ActiveWindowFocusReason);
     });
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    tellPageItAsksName(1);
+    const bool given = dialog.exec() == QDialog::Accepted;
+    tellPageItAsksName(0);
+    return given ? dialog.textValue() : QString();
 }
 
 QString WebPlatform::recordDirectory(QString *error)
