@@ -80,6 +80,9 @@ export async function startMatch(page, name) {
   await press(page, "Enter");
   for (const text of instructions) {
     await waitForWindowWith(page, text);
+    // A box's texts reach the page a moment before it has the keyboard; on a
+    // busy machine an Enter pressed at once could go to the box before.
+    await sleep(150);
     await press(page, "Enter");
   }
   return waitForWindowWith(page, "Il numero sopra la linea della frazione");
@@ -97,7 +100,7 @@ export async function fraction(page) {
   throw new Error("no fraction in the accessibility tree");
 }
 
-const gcd = (a, b) => (b === 0 ? a : gcd(b, a % b));
+export const gcd = (a, b) => (b === 0 ? a : gcd(b, a % b));
 
 // The middle of the widget whose screen reader text holds `piece`: Qt lays
 // each one's element in the page over the widget.

@@ -7,15 +7,16 @@
 // full, a new match after another tab's record, a new version behind a server
 // that lets the browser keep its files, the app's manifest and icons served
 // from a folder of a site, and browsers without WebAssembly, too old for the
-// game's scripts or its WebAssembly, or without AbortSignal.timeout. A
-// screenshot of each stage goes to SHOTS.
+// game's scripts or its WebAssembly, or without AbortSignal.timeout, and a whole
+// match by touch alone on a phone, a tablet and a whiteboard. A screenshot of
+// each stage goes to SHOTS.
 // usage: node web-match.mjs ENGINE BUILD_WEB SHOTS
 import { createHash } from "node:crypto";
 import { cp, mkdir, mkdtemp, readFile, rm, symlink, unlink, writeFile } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { resolve, join } from "node:path";
 import { serve } from "./serve.mjs";
-import { accessibleTexts, answer, placeOf, press, sleep, startMatch, instructions, waitFor, waitForNamePrompt, waitForWindowWith } from "./game.mjs";
+import { accessibleTexts, answer, fraction, gcd, placeOf, press, sleep, startMatch, instructions, waitFor, waitForNamePrompt, waitForWindowWith } from "./game.mjs";
 
 const engineName = process.argv[2];
 const [site, shots] = process.argv.slice(3).map((p) => resolve(p));
@@ -35,7 +36,12 @@ async function shot(page, name) {
 }
 
 // A stage that needs what an engine's driver cannot do is skipped there, and says why.
+// WEB_MATCH_STAGES (a regular expression) plays only the stages it matches,
+// with the ones they build on, while a stage is being worked on.
+const only = process.env.WEB_MATCH_STAGES && new RegExp(process.env.WEB_MATCH_STAGES);
 async function stage(name, body, needs) {
+  if (only && !only.test(name))
+    return;
   if (needs && browser.cannot[needs]) {
     skipped += 1;
     console.log(`SKIP ${name}: ${browser.cannot[needs]}`);
@@ -56,12 +62,14 @@ function expect(condition, what) {
     throw new Error(what);
 }
 
-async function openGame(url = server.url) {
+// `before` sets the tab up before the game's page opens in it.
+async function openGame(url = server.url, before = async () => {}) {
   const page = await browser.newPage();
   page.on("pageerror", (error) => {
     pageErrors.push(String(error.message));
     console.log(`  page error: ${error.message}`);
   });
+  await before(page);
   await page.goto(url);
   return page;
 }
@@ -617,6 +625,174 @@ await stage("a new version behind a server's max-age runs at the next visit, onl
     await rm(folder, { recursive: true, force: true });
   }
 });
+
+// A whole match by touch alone, as on a phone, a tablet and a whiteboard, each
+// on a site of its own (its own record): the window fits the page beside or
+// above the keypad, the name is typed into what the tap focused, the
+// instructions' OK tapped, two answers given on the keypad, "Exit" and "Sì"
+// tapped, and the record is there after a reload.
+const touchScreens = [
+  { name: "a phone in portrait, then turned", width: 390, height: 844, ratio: 3, turned: true },
+  { name: "a phone in landscape", width: 844, height: 390, ratio: 3 },
+  { name: "a tablet in portrait", width: 820, height: 1180, ratio: 2 },
+  { name: "a tablet in landscape", width: 1180, height: 820, ratio: 2 },
+  { name: "a whiteboard", width: 1920, height: 1080, ratio: 1 },
+];
+
+// Where the game's window, the keypad and its keys lie on the page.
+const touchLayout = (tab) => tab.evaluate(() => {
+  const box = (e) => {
+    const r = e.getBoundingClientRect();
+    return { left: r.left, top: r.top, right: r.right, bottom: r.bottom, width: r.width, height: r.height };
+  };
+  const root = document.querySelector("#qt-shadow-container").shadowRoot;
+  const game = [...root.querySelectorAll(".qt-window")]
+    .find((w) => w.style.display !== "none" && (w.querySelector(".title-bar") || {}).innerText?.includes("Giochiamo"));
+  return { game: game && box(game), keypad: box(document.getElementById("keypad")),
+           keys: [...document.querySelectorAll("#keypad button")].map(box),
+           page: { width: innerWidth, height: innerHeight } };
+});
+
+async function tapOn(tab, piece) {
+  const place = await waitFor(`"${piece}" on the screen`, () => placeOf(tab, piece), 10000);
+  await tab.touchscreen.tap(place.x, place.y);
+}
+
+async function tapKeys(tab, keys) {
+  for (const key of keys) {
+    const place = await tab.$eval(`#keypad [data-key="${key}"]`, (b) => {
+      const r = b.getBoundingClientRect();
+      return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+    });
+    await tab.touchscreen.tap(place.x, place.y);
+    await sleep(50);
+  }
+}
+
+const inside = (a, b) => a.left >= b.left - 0.5 && a.top >= b.top - 0.5 && a.right <= b.right + 0.5 && a.bottom <= b.bottom + 0.5;
+const overlap = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+
+// The window within the page and filling the part the keypad leaves, the keypad
+// beside it, its keys large enough for a finger.
+async function expectFitted(tab) {
+  const layout = await touchLayout(tab);
+  const page = { left: 0, top: 0, right: layout.page.width, bottom: layout.page.height };
+  expect(layout.game && inside(layout.game, page), `the window ${JSON.stringify(layout.game)} lies within the page ${JSON.stringify(page)}`);
+  expect(inside(layout.keypad, page) && !overlap(layout.game, layout.keypad), `the keypad ${JSON.stringify(layout.keypad)} lies beside the window`);
+  expect(layout.keys.every((k) => k.width >= 48 && k.height >= 48), `keys of ${layout.keys.map((k) => `${k.width}×${k.height}`).join(", ")}`);
+  const landscape = layout.page.width > layout.page.height;
+  const free = landscape ? { width: layout.keypad.left, height: layout.page.height }
+                         : { width: layout.page.width, height: layout.keypad.top };
+  const filled = Math.max(layout.game.width / free.width, layout.game.height / free.height);
+  console.log(`  window ${Math.round(layout.game.width)}×${Math.round(layout.game.height)} in ${Math.round(free.width)}×${Math.round(free.height)} (${Math.round(filled * 100)} %), keys ${Math.round(layout.keys[0].width)}×${Math.round(layout.keys[0].height)}`);
+  expect(filled > 0.9, `the window fills ${Math.round(filled * 100)} % of the free part of the page`);
+}
+
+for (const [index, screen] of touchScreens.entries()) {
+  await stage(`by touch alone on ${screen.name} (${screen.width}×${screen.height}): the window fits beside the keypad, a whole match`, async () => {
+    const own = await serve(site);
+    const tab = await openGame(own.url, (tab) => tab.emulateTouchScreen(screen));
+    try {
+      const prompt = await waitForNamePrompt(tab);
+      await sleep(300);
+      const promptBox = () => tab.evaluate(() => {
+        const w = [...document.querySelector("#qt-shadow-container").shadowRoot.querySelectorAll(".qt-window")]
+          .find((w) => w.style.display !== "none");
+        const r = w.getBoundingClientRect();
+        return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+      });
+      // Which element has the focus within the tap's own event, once the
+      // page has seen it (Qt's windows let no pointer event bubble up), the
+      // focus Qt gave from a timer taken away before.
+      await tab.evaluate(() => {
+        document.activeElement?.blur();
+        window.addEventListener("pointerup", () => {
+          const e = document.activeElement;
+          window.focusInTap = e && e.localName === "input" ? e.inputMode : null;
+        }, { capture: true, once: true });
+      });
+      const place = await promptBox();
+      await tab.touchscreen.tap(place.x, place.y);
+      const focused = await tab.evaluate(() => window.focusInTap);
+      expect(focused === "text", `the tap gave the focus to ${focused ? `a text element for "${focused}"` : "no text element"} (${prompt.title})`);
+      await tab.keyboard.type("Niccolò", { delay: 20 });
+      await press(tab, "Enter");
+      for (const text of instructions) {
+        await waitForWindowWith(tab, text);
+        await sleep(200);
+        await tapOn(tab, "OK");
+      }
+      await waitForWindowWith(tab, "Il numero sopra la linea della frazione");
+      await sleep(300);
+      await expectFitted(tab);
+      await shot(tab, `20-touch-${index + 1}-exercise`);
+
+      for (const right of [true, false]) {
+        const { numerator, denominator } = await fraction(tab);
+        const divisor = gcd(numerator, denominator);
+        // A slip mended with "Cancella" on the way.
+        const top = String(numerator / divisor + (right ? 0 : 1));
+        await tapKeys(tab, [...top, "7", "Cancella", "Invio", ...String(denominator / divisor), "Invio"]);
+        await waitFor(right ? "the praise" : "the correction", async () => {
+          const texts = (await accessibleTexts(tab)).map((n) => `${n.name} ${n.value} ${n.description}`).join("\n");
+          return right ? praises.some((p) => texts.includes(p)) : texts.includes("Sbagliato");
+        }, 5000);
+        if (right) {
+          await shot(tab, `20-touch-${index + 1}-right-answer`);
+          await tapKeys(tab, ["Invio"]);
+          await sleep(300);
+          if (screen.turned) {
+            // The device turned mid-match: the window fits again, the match and its clock go on.
+            const clock = async () => (await accessibleTexts(tab)).map((n) => `${n.name} ${n.value}`)
+              .join(" ").match(/00:0\d:\d\d/)?.[0];
+            const before = await clock();
+            await tab.emulateTouchScreen({ ...screen, width: screen.height, height: screen.width });
+            await sleep(1500);
+            await expectFitted(tab);
+            const after = await clock();
+            expect(before && after && after < before, `the clock read ${before} before the turn and ${after} after`);
+            await shot(tab, `20-touch-${index + 1}-turned`);
+          }
+        }
+      }
+      // A menu opened and one of its entries tapped, then "Nuovo calcolo".
+      await tapOn(tab, "Alcuni criteri di divisibilit");
+      await waitForWindowWith(tab, "termina con 0 oppure 5", 10000);
+      await sleep(200);
+      await tapOn(tab, "termina con 0 oppure 5");
+      await waitForWindowWith(tab, "Il numero sopra la linea della frazione", 10000);
+      await tapOn(tab, "Nuovo calcolo");
+      await waitFor("the correction gone after \"Nuovo calcolo\"", async () =>
+        !(await accessibleTexts(tab)).some((n) => `${n.name} ${n.value} ${n.description}`.includes("Sbagliato")), 5000);
+      await tapOn(tab, "Exit, esci dalla gara");
+      await waitForWindowWith(tab, "Vuoi veramente lasciarmi");
+      await sleep(200);
+      await tapOn(tab, "Sì");
+      await waitForWindowWith(tab, "C A M P I O N E");
+      await sleep(200);
+      await tapOn(tab, "OK");
+      await waitFor("the page's end of the match", () => ended(tab));
+      await tab.reload();
+      await waitForNamePrompt(tab);
+      await sleep(300);
+      const again = await promptBox();
+      await tab.touchscreen.tap(again.x, again.y);
+      await tab.keyboard.type("Anna", { delay: 20 });
+      await press(tab, "Enter");
+      for (const text of instructions) {
+        await waitForWindowWith(tab, text);
+        await sleep(200);
+        await tapKeys(tab, ["Invio"]);
+      }
+      await waitForWindowWith(tab, "Il numero sopra la linea della frazione");
+      await expectRecord(tab, 1, "Niccolò");
+      await shot(tab, `20-touch-${index + 1}-record`);
+    } finally {
+      await tab.close();
+      own.close();
+    }
+  }, "touch");
+}
 
 await stage("no page had an uncaught error", async () => expect(pageErrors.length === 0, pageErrors.join("; ")));
 

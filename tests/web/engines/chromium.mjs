@@ -1,6 +1,6 @@
 // Debian's chromium, headless, in a fresh profile, driven through puppeteer-core
 // over the DevTools protocol, which also gives the page's accessibility tree as
-// a screen reader gets it, keys as a Mac sends them, and a frozen tab.
+// a screen reader gets it, keys as a Mac sends them, a frozen tab, and touch screens.
 import { launch } from "puppeteer-core";
 import { mkdtemp, rm } from "node:fs/promises";
 import { tmpdir } from "node:os";
@@ -66,6 +66,11 @@ function withDevTools(page) {
                             ["Input.dispatchKeyEvent", { type: "keyDown", ...letter }],
                             ["Input.dispatchKeyEvent", { type: "keyUp", ...letter }],
                             ["Input.dispatchKeyEvent", { type: "keyUp", ...alt, modifiers: 0 }]]);
+    },
+    // A touch screen of the given size and pixel ratio, as a phone, a tablet
+    // or a whiteboard has it: the page's taps are touches (touchscreen.tap).
+    async emulateTouchScreen({ width, height, ratio }) {
+      await page.setViewport({ width, height, deviceScaleFactor: ratio, isMobile: true, hasTouch: true });
     },
     // Freezes the page as chromium does with a tab in the background for long;
     // `meanwhile` runs at the end, before the page is unfrozen.

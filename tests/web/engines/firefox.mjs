@@ -27,6 +27,11 @@ export async function start() {
         screenReaderTexts: () => elementTexts(page),
         pressOptionKey: (key, code) => optionKeyAsEvents(page, key, code),
         freeze: (ms) => busyFor(page, ms),
+        // The page's size and pixel ratio; its taps (touchscreen.tap) are
+        // touches, though the page does not count as a touch screen's
+        // ("pointer: coarse" stays false): the keypad shows at the first tap.
+        emulateTouchScreen: ({ width, height, ratio }) =>
+          page.setViewport({ width, height, deviceScaleFactor: ratio, isMobile: true, hasTouch: true }),
       });
     },
     close: () => browser.close(),

@@ -30,15 +30,33 @@ async function freePort() {
 
 export async function start() {
   const port = await freePort();
-  const driver = spawn(driverPath, [`--port=${port}`], { stdio: "ignore" });
+  // What the driver and MiniBrowser print, the last lines of it: a session
+  // that ends without a reply (the browser gone) shows it with its error.
+  const driver = spawn(driverPath, [`--port=${port}`], { stdio: ["ignore", "pipe", "pipe"] });
+  const printed = [];
+  for (const stream of [driver.stdout, driver.stderr]) {
+    stream.setEncoding("utf8");
+    stream.on("data", (text) => {
+      printed.push(...text.split("\n").filter((line) => line.trim()));
+      printed.splice(0, Math.max(printed.length - 40, 0));
+    });
+  }
+  driver.on("exit", (code, signal) => printed.push(`WebKitWebDriver ended: ${signal || code}`));
   const base = `http://127.0.0.1:${port}`;
   async function call(method, path, body) {
-    const response = await fetch(base + path, {
-      method, headers: { "Content-Type": "application/json" }, body: body && JSON.stringify(body),
-    });
-    const { value } = await response.json();
-    if (!response.ok)
-      throw new Error(`WebDriver ${method} ${path}: ${value.error}: ${value.message}`);
+    let response, value;
+    try {
+      response = await fetch(base + path, {
+        method, headers: { "Content-Type": "application/json" }, body: body && JSON.stringify(body),
+      });
+      ({ value } = await response.json());
+    } catch (error) {
+      throw new Error(`WebDriver ${method} ${path}: ${error.message}; the driver printed:\n${printed.join("\n")}`);
+    }
+    if (!response.ok) {
+      const gone = /terminated|crash|hang/i.test(value.message) ? `; the driver printed:\n${printed.join("\n")}` : "";
+      throw new Error(`WebDriver ${method} ${path}: ${value.error}: ${value.message}${gone}`);
+    }
     return value;
   }
   for (let tries = 0; ; ++tries) {
@@ -190,6 +208,7 @@ export async function start() {
     cannot: {
       devTools: "WebDriver has no DevTools protocol",
       showWhileFrozen: "a frozen tab is one whose own thread is kept busy, which shows only once it is free",
+      touch: "WebKitWebDriver sends the pointer actions of type \"touch\" as a mouse's, and has no touch screen emulation",
       scriptBeforePage: "WebDriver runs no script of its own before the page's (no preload scripts in WebKitWebDriver)",
     },
     newPage,
